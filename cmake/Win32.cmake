@@ -1,0 +1,48 @@
+# Win32 tree: the core, the Win32 layer, QuizAssistant.exe and the tests that run under Wine.
+set(QUIZ_WIN_LIBS
+    user32 gdi32 comctl32 comdlg32 gdiplus ole32 oleaut32 uuid shell32 shlwapi wininet)
+add_link_options(-static)
+
+# Every Windows test program runs under Wine on its own Xvfb display, in a prefix
+# made once for this build tree.
+set(CMAKE_CROSSCOMPILING_EMULATOR
+    bash ${CMAKE_SOURCE_DIR}/tools/wine-test.sh ${CMAKE_BINARY_DIR}/wineprefix)
+
+list(FILTER QUIZ_WIN_SOURCES EXCLUDE REGEX "/app/winmain_win\\.cpp$")
+add_library(quiz_win STATIC ${QUIZ_WIN_SOURCES})
+target_link_libraries(quiz_win PUBLIC quiz_core ${QUIZ_WIN_LIBS})
+
+file(GLOB QUIZ_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/app/*.rc)
+add_executable(QuizAssistant WIN32 ${CMAKE_SOURCE_DIR}/app/winmain_win.cpp ${QUIZ_RESOURCES})
+target_link_libraries(QuizAssistant PRIVATE quiz_win)
+
+# GoogleTest from Debian's sources, built for this target.
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+# The end-to-end driver: a library for the tests and a command-line tool for scripts.
+file(GLOB QUIZ_DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/driver/*_win.cpp)
+list(FILTER QUIZ_DRIVER_SOURCES EXCLUDE REGEX "/driver_main_win\\.cpp$")
+add_library(quiz_driver STATIC ${QUIZ_DRIVER_SOURCES})
+target_link_libraries(quiz_driver PUBLIC quiz_core ${QUIZ_WIN_LIBS})
+add_executable(QuizDriver ${CMAKE_SOURCE_DIR}/tests/driver/driver_main_win.cpp)
+target_link_libraries(QuizDriver PRIVATE quiz_driver)
+
+# The portable core's tests also run as a 32-bit Windows program.
+file(GLOB QUIZ_CORE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*_test.cpp)
+add_executable(core_tests ${QUIZ_CORE_TESTS})
+target_link_libraries(core_tests PRIVATE quiz_core gtest gtest_main)
+add_test(NAME win32.core_tests COMMAND core_tests)
+
+# One Windows test program per file; end-to-end tests start the real tool.
+file(GLOB QUIZ_WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*_test.cpp)
+foreach(test_source IN LISTS QUIZ_WIN_TESTS)
+  get_filename_component(test_name ${test_source} NAME_WE)
+  add_executable(${test_name} ${test_source})
+  target_link_libraries(${test_name} PRIVATE quiz_win quiz_driver gtest gtest_main)
+  add_dependencies(${test_name} QuizAssistant QuizDriver)
+  add_test(NAME win32.${test_name} COMMAND ${test_name})
+  set_tests_properties(win32.${test_name} PROPERTIES TIMEOUT 300)
+endforeach()
+set_tests_properties(win32.core_tests PROPERTIES TIMEOUT 300)
