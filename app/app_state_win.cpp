@@ -16,5 +16,3 @@ AppState& createAppState() {
   std::atexit(releaseAppState);
   return *state;
 }
-
-AppState& appState() { return *state; }

@@ -3,24 +3,24 @@
 
 #include <windows.h>
 
-#include <array>
 #include <cstdint>
 
 #include "base/handles_win.h"
 #include "base/text.h"
-
-using MatchList = std::array<std::int32_t, 20>;
+#include "search/bank_lines.h"
+#include "search/line_search.h"
 
 struct AppState {
-  Text bankText;
+  Bank bank;  // bankText and the line index made from it
   UniqueFile bankFile;
   MatchList matchList{};
   Text resultText;
   std::int32_t followIndex = 0;
   Text clipText;
   Text accessToken;
+  std::int32_t dragging = 0, pressX = 0, pressY = 0, moveX = 0, moveY = 0;
 };
 
-// Runs the release step once at process end, whichever way the process ends.
+// Creates the state and registers the release step, which runs once at process end
+// whichever way the process ends.
 AppState& createAppState();
-AppState& appState();

@@ -1,22 +1,90 @@
 #include "app/main_window_win.h"
 
+#include <array>
+#include <memory>
+
+#include "app/fold_pictures.h"
+#include "app/main_window_layout_win.h"
+#include "app/picture_box_win.h"
+#include "base/text_rules.h"
+#include "search/bank_file.h"
+#include "search/bank_file_win.h"
+#include "search/file_drop_target_win.h"
+#include "search/clipboard_win.h"
+#include "search/listing.h"
+
 namespace {
 
 constexpr char kClassName[] = "QuizAssistantMain";
+constexpr char kWrongBankText[] =
+    "您选择的题库文件不正确，题库文件目前仅支持扩展名为.txt且编码格式为ANSI的文本文件！：";
+constexpr char kBankChosenText[] = "您选择的题库是：";
 
-AppState& stateOf(HWND window) {
-  return *reinterpret_cast<AppState*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+MainWindow* mainOf(HWND window) {
+  return reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
-RECT centredOnScreen(int width, int height) {
-  int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-  int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-  return {left, top, left + width, top + height};
+// The results box shows the listing for the matches of the last search.
+void showListing(MainWindow& main) {
+  int displayLines = textToInt(controlText(main.编辑框3));
+  main.state.resultText = composeListing(main.state.bank, main.state.matchList, displayLines);
+  main.state.followIndex = displayLines;
+  setControlText(main.编辑框2, main.state.resultText);
+}
+
+void searchAndShow(MainWindow& main, const Text& query) {
+  main.state.matchList = searchBank(main.state.bank, query);
+  showListing(main);
+}
+
+void onBankDropped(MainWindow& main, const Text& paths) {
+  if (!isBankPath(paths)) {
+    setControlText(main.编辑框2, kWrongBankText);
+    return;
+  }
+  main.state.bankFile.reset();
+  OpenedBank opened = openBank(paths);
+  main.state.bankFile = std::move(opened.file);
+  main.state.bank.assign(std::move(opened.text));
+  setControlText(main.编辑框2, kBankChosenText + paths);
+  EnableWindow(main.检索方式, TRUE);
+  EnableWindow(main.编辑框1, TRUE);
+}
+
+void onQueryChanged(MainWindow& main) { searchAndShow(main, controlText(main.编辑框1)); }
+
+// The creation steps, in their order.
+void runCreationSteps(MainWindow& main) {
+  emptyClipboard();
+  registerFileDrop(main.window, [&main](const Text& paths) { onBankDropped(main, paths); });
+  setPicture(main.图片框_伸展, foldPicture(true));
 }
 
 LRESULT onCreate(HWND window, const CREATESTRUCTA& create) {
-  SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create.lpCreateParams));
+  auto* main = static_cast<MainWindow*>(create.lpCreateParams);
+  main->window = window;
+  SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(main));
+  createMainWindowControls(*main);
+  runCreationSteps(*main);
   return 0;
+}
+
+LRESULT onCommand(MainWindow& main, WPARAM wParam) {
+  int id = LOWORD(wParam);
+  int code = HIWORD(wParam);
+  if (id == kId编辑框1 && code == EN_CHANGE) onQueryChanged(main);
+  return 0;
+}
+
+// The two dark boxes: white text on dark grey; the label shows the window's ground.
+LRESULT onControlColour(MainWindow& main, HDC dc, HWND control) {
+  if (control == main.编辑框2 || control == main.编辑框1) {
+    SetTextColor(dc, kWhite);
+    SetBkColor(dc, kDarkGrey);
+    return reinterpret_cast<LRESULT>(main.darkGround.get());
+  }
+  SetBkMode(dc, TRANSPARENT);
+  return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
 
 // A press on the background drags the window like its title bar.
@@ -25,22 +93,56 @@ LRESULT onHitTest(HWND window, WPARAM wParam, LPARAM lParam) {
   return hit == HTCLIENT ? HTCAPTION : hit;
 }
 
-LRESULT onDestroy(HWND window) {
-  stateOf(window).bankFile.reset();
+LRESULT onDestroy(MainWindow& main) {
+  revokeFileDrop(main.window);
+  main.state.bankFile.reset();
   PostQuitMessage(0);
   return 0;
 }
 
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CREATE) return onCreate(window, *reinterpret_cast<CREATESTRUCTA*>(lParam));
+  MainWindow* main = mainOf(window);
+  if (!main) return DefWindowProcA(window, message, wParam, lParam);
   switch (message) {
-    case WM_CREATE:
-      return onCreate(window, *reinterpret_cast<CREATESTRUCTA*>(lParam));
+    case WM_COMMAND:
+      return onCommand(*main, wParam);
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+      return onControlColour(*main, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_NCHITTEST:
       return onHitTest(window, wParam, lParam);
     case WM_DESTROY:
-      return onDestroy(window);
+      return onDestroy(*main);
+    case WM_NCDESTROY:
+      SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+      delete main;
+      break;
   }
   return DefWindowProcA(window, message, wParam, lParam);
+}
+
+std::array<HWND, 4> tabStops(const MainWindow& main) {
+  return {main.编辑框1, main.关于软件, main.检索方式, main.按钮_截图};
+}
+
+// Moves the focus to the next (or previous) enabled, visible tab stop.
+void moveFocusByTab(const MainWindow& main, bool backwards) {
+  std::array<HWND, 4> stops = tabStops(main);
+  const int count = static_cast<int>(stops.size());
+  HWND focus = GetFocus();
+  int current = -1;
+  for (int i = 0; i < count; ++i) {
+    if (stops[i] == focus) current = i;
+  }
+  int start = current >= 0 ? current : (backwards ? 0 : count - 1);
+  for (int step = 1; step <= count; ++step) {
+    int next = (start + (backwards ? count - step : step)) % count;
+    if (IsWindowEnabled(stops[next]) && IsWindowVisible(stops[next])) {
+      SetFocus(stops[next]);
+      return;
+    }
+  }
 }
 
 }  // namespace
@@ -48,20 +150,26 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 HWND createMainWindow(HINSTANCE instance, AppState& state) {
   WNDCLASSEXA windowClass{};
   windowClass.cbSize = sizeof windowClass;
-  windowClass.style = CS_DBLCLKS;
   windowClass.lpfnWndProc = mainWindowProc;
   windowClass.hInstance = instance;
   windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
   windowClass.lpszClassName = kClassName;
   if (!RegisterClassExA(&windowClass)) return nullptr;
 
-  RECT place = centredOnScreen(kMainWindowWidth, kMainWindowHeight);
+  // The record lives as long as the window; WM_NCDESTROY deletes it.
+  auto* main = new MainWindow(state);
+  POINT place = centredOnScreen(kMainWindowWidth, kMainWindowHeight);
   HWND window = CreateWindowExA(WS_EX_TOPMOST | WS_EX_APPWINDOW, kClassName, kMainWindowTitle,
                                 WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
-                                place.left, place.top, kMainWindowWidth, kMainWindowHeight,
-                                nullptr, nullptr, instance, &state);
-  if (window) ShowWindow(window, SW_SHOW);
+                                place.x, place.y, kMainWindowWidth, kMainWindowHeight, nullptr,
+                                nullptr, instance, main);
+  if (!window) {
+    delete main;
+    return nullptr;
+  }
+  ShowWindow(window, SW_SHOW);
+  UpdateWindow(window);
   return window;
 }
 
@@ -70,6 +178,10 @@ bool handleMainWindowKey(HWND mainWindow, const MSG& message) {
   if (message.hwnd != mainWindow && GetAncestor(message.hwnd, GA_ROOT) != mainWindow) return false;
   if (message.wParam == VK_ESCAPE) {
     PostMessageA(mainWindow, WM_CLOSE, 0, 0);
+    return true;
+  }
+  if (message.wParam == VK_TAB) {
+    if (MainWindow* main = mainOf(mainWindow)) moveFocusByTab(*main, GetKeyState(VK_SHIFT) < 0);
     return true;
   }
   return false;

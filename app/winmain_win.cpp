@@ -2,19 +2,21 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <ole2.h>
 
 #include "app/app_state_win.h"
 #include "app/main_window_win.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+namespace {
+
+// Windowing services: common controls, and OLE for the file drop target.
+void initialiseWindowing() {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS};
   InitCommonControlsEx(&controls);
+  OleInitialize(nullptr);
+}
 
-  AppState& state = createAppState();
-
-  HWND mainWindow = createMainWindow(instance, state);
-  if (!mainWindow) return 0;
-
+int runMessageLoop(HWND mainWindow) {
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
     if (handleMainWindowKey(mainWindow, message)) continue;
@@ -22,4 +24,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     DispatchMessageA(&message);
   }
   return 0;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  initialiseWindowing();
+  AppState& state = createAppState();
+  HWND mainWindow = createMainWindow(instance, state);
+  if (!mainWindow) return 0;
+  return runMessageLoop(mainWindow);
 }

@@ -17,3 +17,10 @@ Text pathExtension(std::string_view path) {
 std::string_view bankExtent(std::string_view fileBytes) {
   return fileBytes.substr(0, fileBytes.find_first_of(std::string_view("\0\x1A", 2)));
 }
+
+Text droppedFilesText(const std::vector<Text>& paths) {
+  if (paths.size() == 1) return paths.front();
+  Text joined;
+  for (const Text& path : paths) joined.append(path).append("\r\n");
+  return joined;
+}

@@ -2,6 +2,7 @@
 // What a dropped file must be to become the bank, and which of its bytes are the bank.
 
 #include <string_view>
+#include <vector>
 
 #include "base/text.h"
 
@@ -17,3 +18,6 @@ inline bool isBankPath(std::string_view path) { return pathExtension(path) == kB
 
 // The bank is the file's bytes up to, not including, the first 0x00 or 0x1A.
 std::string_view bankExtent(std::string_view fileBytes);
+
+// The text one drop delivers: a single path as it is, several paths each followed by CR LF.
+Text droppedFilesText(const std::vector<Text>& paths);

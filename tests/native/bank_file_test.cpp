@@ -51,4 +51,10 @@ TEST(BankExtentTest, EndsAtFirstNulOrSubstitute) {
   EXPECT_EQ(bankExtent(""s), "");
 }
 
+TEST(DroppedFilesTextTest, OnePathAsItIsSeveralEachWithCrLf) {
+  EXPECT_EQ(droppedFilesText({"Z:\\a.txt"}), "Z:\\a.txt");
+  EXPECT_EQ(droppedFilesText({"Z:\\a.txt", "Z:\\b.txt"}), "Z:\\a.txt\r\nZ:\\b.txt\r\n");
+  EXPECT_FALSE(isBankPath(droppedFilesText({"Z:\\a.txt", "Z:\\b.txt"})));
+}
+
 }  // namespace
