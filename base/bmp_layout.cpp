@@ -1,5 +1,7 @@
 #include "base/bmp_layout.h"
 
+#include <algorithm>
+
 namespace {
 
 void putLittleEndian(Bytes& bytes, std::size_t offset, std::uint32_t value, int size) {
@@ -24,11 +26,11 @@ Bytes bmpInfoHeader(int width, int height, int bitsPerPixel) {
 }
 
 Bytes bmpFile(const Bytes& infoHeaderAndRows) {
-  Bytes file(14, 0);
+  Bytes file(14 + infoHeaderAndRows.size(), 0);
   file[0] = 'B';
   file[1] = 'M';
-  putLittleEndian(file, 2, static_cast<std::uint32_t>(14 + infoHeaderAndRows.size()), 4);
+  putLittleEndian(file, 2, static_cast<std::uint32_t>(file.size()), 4);
   putLittleEndian(file, 10, kBmpPixelOffset, 4);
-  file.insert(file.end(), infoHeaderAndRows.begin(), infoHeaderAndRows.end());
+  std::copy(infoHeaderAndRows.begin(), infoHeaderAndRows.end(), file.begin() + 14);
   return file;
 }

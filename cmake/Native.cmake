@@ -6,3 +6,12 @@ file(GLOB QUIZ_CORE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*_t
 add_executable(core_tests ${QUIZ_CORE_TESTS})
 target_link_libraries(core_tests PRIVATE quiz_core GTest::gtest GTest::gtest_main)
 gtest_discover_tests(core_tests DISCOVERY_TIMEOUT 60)
+
+# Benchmarks: built with the tree, run by hand (not tests).
+find_package(benchmark REQUIRED)
+file(GLOB QUIZ_BENCHES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*_bench.cpp)
+foreach(bench_source IN LISTS QUIZ_BENCHES)
+  get_filename_component(bench_name ${bench_source} NAME_WE)
+  add_executable(${bench_name} ${bench_source})
+  target_link_libraries(${bench_name} PRIVATE quiz_core benchmark::benchmark)
+endforeach()

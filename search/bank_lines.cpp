@@ -46,3 +46,16 @@ std::vector<std::string_view> splitLines(std::string_view text) {
   for (int number = 1; number <= index.count(); ++number) lines.push_back(index.line(text, number));
   return lines;
 }
+
+ByteFrequencies sampleByteFrequencies(std::string_view text) {
+  // Evenly spaced chunks, about a megabyte in all, describe a large bank well enough.
+  constexpr std::size_t kChunk = 16 << 10;
+  constexpr std::size_t kChunks = 64;
+  ByteFrequencies counts{};
+  std::size_t step = std::max(kChunk, text.size() / kChunks);
+  for (std::size_t start = 0; start < text.size(); start += step) {
+    std::string_view chunk = text.substr(start, kChunk);
+    for (char c : chunk) ++counts[static_cast<unsigned char>(c)];
+  }
+  return counts;
+}

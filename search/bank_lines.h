@@ -2,6 +2,7 @@
 // The line model of a question bank: lines end at CR LF pairs that stand on character
 // starts; lines are numbered from 1; a CR LF at the very end starts no further line.
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -32,14 +33,21 @@ class LineIndex {
 // The text's lines, in order (views into it).
 std::vector<std::string_view> splitLines(std::string_view text);
 
-// The bank held by the tool: its text and the line index made from it.
+// How often each byte value occurs in a sample of a text: the search filters its
+// candidates on the query's rarest bytes.
+using ByteFrequencies = std::array<std::uint32_t, 256>;
+ByteFrequencies sampleByteFrequencies(std::string_view text);
+
+// The bank held by the tool: its text and what is made from it once per bank.
 struct Bank {
   Text text;
   LineIndex lines;
+  ByteFrequencies frequencies{};
 
   void assign(Text newText) {
     text = std::move(newText);
     lines = LineIndex(text);
+    frequencies = sampleByteFrequencies(text);
   }
   std::string_view line(int number) const { return lines.line(text, number); }
 };

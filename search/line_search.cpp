@@ -4,6 +4,9 @@
 #include <emmintrin.h>
 #endif
 
+#include <algorithm>
+#include <utility>
+
 #include "base/text_rules.h"
 
 namespace {
@@ -24,12 +27,36 @@ struct ProbeByte {
   bool matches(char c) const { return (static_cast<unsigned char>(c) | caseBit) == value; }
 };
 
+// Offsets in the query of its two rarest bytes by the given frequencies (one offset
+// twice for a one-byte query); letters count in both cases.
+std::pair<std::size_t, std::size_t> rarestOffsets(std::string_view query,
+                                                  const ByteFrequencies& frequencies) {
+  auto frequency = [&](char c) {
+    ProbeByte probe(c);
+    std::uint64_t count = frequencies[probe.value];
+    if (probe.caseBit) count += frequencies[probe.value ^ 0x20];
+    return count;
+  };
+  std::size_t rarest = 0;
+  for (std::size_t i = 1; i < query.size(); ++i) {
+    if (frequency(query[i]) < frequency(query[rarest])) rarest = i;
+  }
+  std::size_t second = rarest == 0 ? query.size() - 1 : 0;
+  for (std::size_t i = 0; i < query.size(); ++i) {
+    if (i != rarest && frequency(query[i]) < frequency(query[second])) second = i;
+  }
+  return std::minmax(rarest, second);
+}
+
 // Finds offsets where the query matches byte for byte (folded), whether or not they are
-// character starts: first and last query bytes filter sixteen offsets at a time.
+// character starts: two of its bytes filter sixteen offsets at a time.
 class QueryScanner {
  public:
-  explicit QueryScanner(std::string_view query)
-      : query_(query), first_(query.front()), last_(query.back()) {}
+  // Filters on the first and last bytes.
+  explicit QueryScanner(std::string_view query) : QueryScanner(query, std::pair<std::size_t, std::size_t>(0, query.size() - 1)) {}
+  // Filters on the query's rarest bytes in a text of these byte frequencies.
+  QueryScanner(std::string_view query, const ByteFrequencies& frequencies)
+      : QueryScanner(query, rarestOffsets(query, frequencies)) {}
 
   std::size_t next(std::string_view text, std::size_t from) const {
     const std::size_t size = query_.size();
@@ -39,15 +66,25 @@ class QueryScanner {
 #if defined(__SSE2__)
     const __m128i firstValue = _mm_set1_epi8(static_cast<char>(first_.value));
     const __m128i firstCase = _mm_set1_epi8(static_cast<char>(first_.caseBit));
-    const __m128i lastValue = _mm_set1_epi8(static_cast<char>(last_.value));
-    const __m128i lastCase = _mm_set1_epi8(static_cast<char>(last_.caseBit));
+    const __m128i secondValue = _mm_set1_epi8(static_cast<char>(second_.value));
+    const __m128i secondCase = _mm_set1_epi8(static_cast<char>(second_.caseBit));
     const char* data = text.data();
+    auto candidates = [&](std::size_t at) {
+      __m128i at1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at + firstAt_));
+      __m128i at2 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at + secondAt_));
+      return _mm_and_si128(_mm_cmpeq_epi8(_mm_or_si128(at1, firstCase), firstValue),
+                           _mm_cmpeq_epi8(_mm_or_si128(at2, secondCase), secondValue));
+    };
     for (; i + 16 <= end; i += 16) {
-      __m128i head = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
-      __m128i tail = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i + size - 1));
-      __m128i both = _mm_and_si128(_mm_cmpeq_epi8(_mm_or_si128(head, firstCase), firstValue),
-                                   _mm_cmpeq_epi8(_mm_or_si128(tail, lastCase), lastValue));
-      unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(both));
+      // Four blocks are tested together while none holds a candidate.
+      while (i + 64 <= end) {
+        __m128i any = _mm_or_si128(_mm_or_si128(candidates(i), candidates(i + 16)),
+                                   _mm_or_si128(candidates(i + 32), candidates(i + 48)));
+        if (_mm_movemask_epi8(any)) break;
+        i += 64;
+      }
+      if (i + 16 > end) break;
+      unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(candidates(i)));
       while (mask) {
         std::size_t candidate = i + __builtin_ctz(mask);
         if (equalsAt(text, candidate)) return candidate;
@@ -56,7 +93,8 @@ class QueryScanner {
     }
 #endif
     for (; i < end; ++i) {
-      if (first_.matches(text[i]) && last_.matches(text[i + size - 1]) && equalsAt(text, i)) {
+      if (first_.matches(text[i + firstAt_]) && second_.matches(text[i + secondAt_]) &&
+          equalsAt(text, i)) {
         return i;
       }
     }
@@ -64,13 +102,22 @@ class QueryScanner {
   }
 
  private:
+  QueryScanner(std::string_view query, std::pair<std::size_t, std::size_t> probeOffsets)
+      : query_(query),
+        firstAt_(probeOffsets.first),
+        secondAt_(probeOffsets.second),
+        first_(query[firstAt_]),
+        second_(query[secondAt_]) {}
+
   bool equalsAt(std::string_view text, std::size_t offset) const {
     return equalsIgnoringCase(text.substr(offset, query_.size()), query_);
   }
 
   std::string_view query_;
+  std::size_t firstAt_;
+  std::size_t secondAt_;
   ProbeByte first_;
-  ProbeByte last_;
+  ProbeByte second_;
 };
 
 MatchList firstNonEmptyLines(const Bank& bank) {
@@ -100,7 +147,7 @@ MatchList searchBank(const Bank& bank, std::string_view query) {
   std::size_t found = 0;
   std::string_view text = bank.text;
   CharacterStarts starts(text);
-  QueryScanner scanner(query);
+  QueryScanner scanner(query, bank.frequencies);
   // Later matches change nothing, so the scan stops at the twentieth.
   std::size_t from = 0;
   while (found < matches.size()) {

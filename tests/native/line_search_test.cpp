@@ -99,18 +99,32 @@ INSTANTIATE_TEST_SUITE_P(
     caseName);
 
 // Every line tested on its own with the containment rule must give the same list as
-// the whole-bank scan, on texts made to hit character and line boundaries.
-TEST(SearchBankTest, AgreesWithLineByLineContainment) {
-  const char alphabet[] = {'a', 'A', 'b', '\r', '\n', '\x81', '\xB0', ' '};
+// the whole-bank scan, on texts made to hit character and line boundaries: short ones
+// with many matches, and long ones of mostly filler that run through the vector loops.
+struct RandomTexts {
+  const char* name;
+  std::string_view alphabet;
+  int maxTextLength;
+};
+
+class SearchBankRandomTest : public testing::TestWithParam<RandomTexts> {};
+
+TEST_P(SearchBankRandomTest, AgreesWithLineByLineContainment) {
+  const RandomTexts& c = GetParam();
   std::uint32_t seed = 99;
   auto next = [&] {
     seed = seed * 1103515245u + 12345u;
     return (seed >> 16) & 0x7FFF;
   };
-  for (int round = 0; round < 20000; ++round) {
+  const std::string_view queryAlphabet = "aAb\r\n\x81\xB0 ";
+  for (int round = 0; round < 5000; ++round) {
     Text text, query;
-    for (int i = 0, n = next() % 40; i < n; ++i) text.push_back(alphabet[next() % 8]);
-    for (int i = 0, n = next() % 4; i < n; ++i) query.push_back(alphabet[next() % 8]);
+    for (int i = 0, n = next() % c.maxTextLength; i < n; ++i) {
+      text.push_back(c.alphabet[next() % c.alphabet.size()]);
+    }
+    for (int i = 0, n = next() % 4; i < n; ++i) {
+      query.push_back(queryAlphabet[next() % queryAlphabet.size()]);
+    }
     Bank bank = bankOf(text);
     MatchList expected{};
     std::size_t found = 0;
@@ -121,6 +135,12 @@ TEST(SearchBankTest, AgreesWithLineByLineContainment) {
         << testing::PrintToString(text) << " / " << testing::PrintToString(query);
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SearchBankRandomTest,
+    testing::Values(RandomTexts{"Short", "aAb\r\n\x81\xB0 ", 40},
+                    RandomTexts{"LongSparse", "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxaAb\r\n\x81\xB0 ", 400}),
+    caseName);
 
 TEST(SearchBankTest, FindsMatchesPastTheVectorBlocks) {
   // Matches sit at every offset modulo 16 around block ends and at the very end.

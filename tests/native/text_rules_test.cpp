@@ -200,3 +200,15 @@ TEST(CharacterStartsTest, AgreesWithForwardWalk) {
 }
 
 }  // namespace
+
+namespace {
+
+// The program's texts are written in UTF-8 and compiled to code page 936 bytes.
+TEST(LiteralEncodingTest, ChineseLiteralsAreGbkBytes) {
+  EXPECT_EQ(Text("澄川"), "\xB3\xCE\xB4\xA8");
+  EXPECT_EQ(Text("：，！。；？"), "\xA3\xBA\xA3\xAC\xA3\xA1\xA1\xA3\xA3\xBB\xA3\xBF");
+  EXPECT_EQ(Text("　"), kFullSpace);
+  EXPECT_EQ(Text("华丽的分割线"), "\xBB\xAA\xC0\xF6\xB5\xC4\xB7\xD6\xB8\xEE\xCF\xDF");
+}
+
+}  // namespace
