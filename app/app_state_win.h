@@ -7,6 +7,7 @@
 
 #include "base/handles_win.h"
 #include "base/text.h"
+#include "bulletin/bulletin.h"
 #include "search/bank_lines.h"
 #include "search/line_search.h"
 
@@ -18,7 +19,16 @@ struct AppState {
   std::int32_t followIndex = 0;
   Text clipText;
   Text accessToken;
+  // What the skin library was given when it was attached; nothing reads it.
+  struct SkinAttachment {
+    Bytes resource;
+    std::int32_t hue = 0, saturation = 0, brightness = 0;
+  } skinAttachment;
+  // The capture overlay's drag state and the two corners of the rubber band.
   std::int32_t dragging = 0, pressX = 0, pressY = 0, moveX = 0, moveY = 0;
+  Text bulletinUrl;
+  Text bulletinText;
+  Bulletin bulletin;
 };
 
 // Creates the state and registers the release step, which runs once at process end

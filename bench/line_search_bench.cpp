@@ -1,80 +1,111 @@
-// Search speed on a large bank: the whole-bank scan against testing each line on its
-// own with the containment rule. Run: build/native/bin/search_bench
+// Search speed on quiz-like banks of 1, 10 and 100 MB, beside memchr over the same
+// bytes (the memory-bandwidth floor). Run: build/native/bin/line_search_bench
 
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <cstring>
+#include <map>
 
 #include "search/line_search.h"
+#include "search/listing.h"
 
 namespace {
 
-constexpr std::size_t kBankBytes = 100u << 20;
+constexpr char kRarePhrase[] = "最后一道题的题干";
+constexpr char kCommonCharacter[] = "的";
+constexpr char kRareAsciiWord[] = "JuPiTeR";
 
-// About 100 MB of question lines, option lines and answers in GBK.
-const Bank& largeBank() {
-  static const Bank bank = [] {
-    const char* words[] = {"我国", "首都", "哪座", "城市", "化学", "传播", "速度", "作者",
-                           "Which", "planet", "是", "的", "？", "，", "A. ", "B. "};
-    std::uint32_t seed = 7;
-    Text text;
-    text.reserve(kBankBytes + 256);
-    while (text.size() < kBankBytes) {
-      for (int line = 0; line < 5; ++line) {
-        int length = 6 + static_cast<int>(seed % 12);
-        for (int i = 0; i < length; ++i) {
-          seed = seed * 1103515245u + 12345u;
-          text += words[(seed >> 16) % 16];
-        }
-        text += "\r\n";
+// A question line and four option lines at a time: mostly Chinese, some ASCII lines
+// and mixed-case words; the rare phrase once, near the end.
+Text quizBank(std::size_t bytes) {
+  const char* words[] = {"我国", "首都", "哪座", "城市", "化学式", "传播", "速度", "作者",
+                         "下列", "正确", "的", "是", "关于", "说法", "以下", "不"};
+  const char* ascii[] = {"Which", "Planet", "is", "KNOWN", "as", "the", "Red", "mars"};
+  std::uint32_t seed = 7;
+  auto next = [&] {
+    seed = seed * 1103515245u + 12345u;
+    return seed >> 16;
+  };
+  Text text;
+  text.reserve(bytes + 256);
+  for (int question = 1; text.size() < bytes; ++question) {
+    text += std::to_string(question) + ". ";
+    for (int i = 0, n = 8 + next() % 10; i < n; ++i) text += words[next() % 16];
+    text += "？\r\n";
+    for (char option : {'A', 'B', 'C', 'D'}) {
+      text += option;
+      text += ". ";
+      bool asciiLine = next() % 8 == 0;
+      for (int i = 0, n = 2 + next() % 4; i < n; ++i) {
+        text += asciiLine ? Text(ascii[next() % 8]) + " " : Text(words[next() % 16]);
       }
+      text += "\r\n";
     }
-    text += "最后一题的题干在这里\r\n";
-    Bank made;
-    made.assign(std::move(text));
-    return made;
-  }();
-  return bank;
-}
-
-const char* queryFor(int which) {
-  switch (which) {
-    case 0: return "最后一题的题干";  // one match, at the very end
-    case 1: return "不存在的文字";    // no match
-    default: return "JUPITER";        // ASCII, folded, no match
+    if (text.size() + 200 >= bytes) text += Text(kRarePhrase) + "在这里？\r\n";
   }
+  return text;
 }
 
-void wholeBankScan(benchmark::State& state) {
-  const Bank& bank = largeBank();
-  const char* query = queryFor(static_cast<int>(state.range(0)));
+const Bank& bankOfSize(std::size_t megabytes) {
+  static std::map<std::size_t, Bank> banks;
+  auto [place, added] = banks.try_emplace(megabytes);
+  if (added) place->second.assign(quizBank(megabytes << 20));
+  return place->second;
+}
+
+const char* queryOf(int which) {
+  const char* queries[] = {kRarePhrase, kCommonCharacter, kRareAsciiWord};
+  return queries[which];
+}
+
+const char* labelOf(int which) {
+  const char* labels[] = {"rare Chinese phrase", "common Chinese character", "rare ASCII word"};
+  return labels[which];
+}
+
+void searchBankOf(benchmark::State& state) {
+  const Bank& bank = bankOfSize(state.range(0));
+  const char* query = queryOf(static_cast<int>(state.range(1)));
   for (auto _ : state) benchmark::DoNotOptimize(searchBank(bank, query));
   state.SetBytesProcessed(state.iterations() * bank.text.size());
+  state.SetLabel(labelOf(static_cast<int>(state.range(1))));
 }
 
-void lineByLine(benchmark::State& state) {
-  const Bank& bank = largeBank();
-  const char* query = queryFor(static_cast<int>(state.range(0)));
+// One keystroke of the manual search: search and listing.
+void keystroke(benchmark::State& state) {
+  const Bank& bank = bankOfSize(state.range(0));
+  const char* query = queryOf(static_cast<int>(state.range(1)));
+  for (auto _ : state) benchmark::DoNotOptimize(composeListing(bank, searchBank(bank, query), 5));
+  state.SetLabel(labelOf(static_cast<int>(state.range(1))));
+}
+
+void memchrFloor(benchmark::State& state) {
+  const Bank& bank = bankOfSize(state.range(0));
   for (auto _ : state) {
-    MatchList matches{};
-    std::size_t found = 0;
-    for (int n = 1; n <= bank.lines.count() && found < matches.size(); ++n) {
-      if (lineContains(bank.line(n), query)) matches[found++] = n;
-    }
-    benchmark::DoNotOptimize(matches);
+    benchmark::DoNotOptimize(std::memchr(bank.text.data(), '\x7F', bank.text.size()));
   }
   state.SetBytesProcessed(state.iterations() * bank.text.size());
 }
 
-void buildLineIndex(benchmark::State& state) {
-  const Bank& bank = largeBank();
-  for (auto _ : state) benchmark::DoNotOptimize(LineIndex(bank.text));
-  state.SetBytesProcessed(state.iterations() * bank.text.size());
+// What a dropped bank costs after it is read: the line index and the byte sample.
+void loadBank(benchmark::State& state) {
+  Text text = quizBank(static_cast<std::size_t>(state.range(0)) << 20);
+  for (auto _ : state) {
+    Bank bank;
+    bank.assign(text);
+    benchmark::DoNotOptimize(bank.lines.count());
+  }
+  state.SetBytesProcessed(state.iterations() * text.size());
 }
 
-BENCHMARK(wholeBankScan)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
-BENCHMARK(lineByLine)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
-BENCHMARK(buildLineIndex)->Unit(benchmark::kMillisecond);
+BENCHMARK(memchrFloor)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(searchBankOf)
+    ->ArgsProduct({{1, 10, 100}, {0, 1, 2}})
+    ->ArgNames({"MB", "query"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(keystroke)->ArgsProduct({{10}, {0, 1, 2}})->ArgNames({"MB", "query"})->Unit(benchmark::kMicrosecond);
+BENCHMARK(loadBank)->Arg(100)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
