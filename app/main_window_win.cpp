@@ -2,6 +2,7 @@
 
 #include <array>
 #include <memory>
+#include <new>
 
 #include "app/fold_pictures.h"
 #include "app/main_window_layout_win.h"
@@ -19,6 +20,7 @@ constexpr char kClassName[] = "QuizAssistantMain";
 constexpr char kWrongBankText[] =
     "您选择的题库文件不正确，题库文件目前仅支持扩展名为.txt且编码格式为ANSI的文本文件！：";
 constexpr char kBankChosenText[] = "您选择的题库是：";
+constexpr char kBankUnreadableText[] = "题库文件无法读取：";
 
 MainWindow* mainOf(HWND window) {
   return reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
@@ -38,14 +40,22 @@ void searchAndShow(MainWindow& main, const Text& query) {
 }
 
 void onBankDropped(MainWindow& main, const Text& paths) {
-  if (!isBankPath(paths)) {
+  if (shellPathExtension(paths) != kBankExtension) {
     setControlText(main.编辑框2, kWrongBankText);
     return;
   }
-  main.state.bankFile.reset();
+  // A file that cannot be read leaves the bank loaded before, and its file, in use.
   OpenedBank opened = openBank(paths);
+  try {
+    if (opened.readable) main.state.bank.assign(std::move(opened.text));
+  } catch (const std::bad_alloc&) {
+    opened.readable = false;
+  }
+  if (!opened.readable) {
+    setControlText(main.编辑框2, kBankUnreadableText + paths);
+    return;
+  }
   main.state.bankFile = std::move(opened.file);
-  main.state.bank.assign(std::move(opened.text));
   setControlText(main.编辑框2, kBankChosenText + paths);
   EnableWindow(main.检索方式, TRUE);
   EnableWindow(main.编辑框1, TRUE);

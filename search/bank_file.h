@@ -6,15 +6,13 @@
 
 #include "base/text.h"
 
+// A bank's path must end in this extension, exactly and case-sensitively.
 inline constexpr char kBankExtension[] = ".txt";
 
 // The extension of a path: from its last "." on, where only the last component counts
 // and a "." followed later by a backslash or a space does not count; empty when there
 // is none. Two-byte characters are stepped over whole.
 Text pathExtension(std::string_view path);
-
-// A bank must end in ".txt", exactly and case-sensitively.
-inline bool isBankPath(std::string_view path) { return pathExtension(path) == kBankExtension; }
 
 // The bank is the file's bytes up to, not including, the first 0x00 or 0x1A.
 std::string_view bankExtent(std::string_view fileBytes);

@@ -44,10 +44,12 @@ struct Bank {
   LineIndex lines;
   ByteFrequencies frequencies{};
 
+  // Replaces the bank; when memory runs out (std::bad_alloc) the bank stays as it was.
   void assign(Text newText) {
+    LineIndex newLines(newText);
+    frequencies = sampleByteFrequencies(newText);
+    lines = std::move(newLines);
     text = std::move(newText);
-    lines = LineIndex(text);
-    frequencies = sampleByteFrequencies(text);
   }
   std::string_view line(int number) const { return lines.line(text, number); }
 };
