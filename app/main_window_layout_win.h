@@ -18,6 +18,7 @@ enum MainWindowControlId : int {
   kId图片框_图片数据,
   kId编辑框_识别结果,
   kId时钟1,
+  kId输入设备1,
 };
 
 inline constexpr COLORREF kDarkGrey = RGB(40, 40, 40);

@@ -2,66 +2,21 @@
 
 #include <array>
 #include <memory>
-#include <new>
 
 #include "app/fold_pictures.h"
+#include "app/main_window_handlers_win.h"
 #include "app/main_window_layout_win.h"
 #include "app/picture_box_win.h"
-#include "base/text_rules.h"
-#include "search/bank_file.h"
-#include "search/bank_file_win.h"
 #include "search/file_drop_target_win.h"
 #include "search/clipboard_win.h"
-#include "search/listing.h"
 
 namespace {
 
 constexpr char kClassName[] = "QuizAssistantMain";
-constexpr char kWrongBankText[] =
-    "您选择的题库文件不正确，题库文件目前仅支持扩展名为.txt且编码格式为ANSI的文本文件！：";
-constexpr char kBankChosenText[] = "您选择的题库是：";
-constexpr char kBankUnreadableText[] = "题库文件无法读取：";
 
 MainWindow* mainOf(HWND window) {
   return reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
-
-// The results box shows the listing for the matches of the last search.
-void showListing(MainWindow& main) {
-  int displayLines = textToInt(controlText(main.编辑框3));
-  main.state.resultText = composeListing(main.state.bank, main.state.matchList, displayLines);
-  main.state.followIndex = displayLines;
-  setControlText(main.编辑框2, main.state.resultText);
-}
-
-void searchAndShow(MainWindow& main, const Text& query) {
-  main.state.matchList = searchBank(main.state.bank, query);
-  showListing(main);
-}
-
-void onBankDropped(MainWindow& main, const Text& paths) {
-  if (shellPathExtension(paths) != kBankExtension) {
-    setControlText(main.编辑框2, kWrongBankText);
-    return;
-  }
-  // A file that cannot be read leaves the bank loaded before, and its file, in use.
-  OpenedBank opened = openBank(paths);
-  try {
-    if (opened.readable) main.state.bank.assign(std::move(opened.text));
-  } catch (const std::bad_alloc&) {
-    opened.readable = false;
-  }
-  if (!opened.readable) {
-    setControlText(main.编辑框2, kBankUnreadableText + paths);
-    return;
-  }
-  main.state.bankFile = std::move(opened.file);
-  setControlText(main.编辑框2, kBankChosenText + paths);
-  EnableWindow(main.检索方式, TRUE);
-  EnableWindow(main.编辑框1, TRUE);
-}
-
-void onQueryChanged(MainWindow& main) { searchAndShow(main, controlText(main.编辑框1)); }
 
 // The creation steps, in their order.
 void runCreationSteps(MainWindow& main) {
@@ -75,6 +30,8 @@ LRESULT onCreate(HWND window, const CREATESTRUCTA& create) {
   main->window = window;
   SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(main));
   createMainWindowControls(*main);
+  main->输入设备1 = std::make_unique<MouseWatcher>(
+      window, kId输入设备1, [main](int code, int state) { onMouseButton(*main, code, state); });
   runCreationSteps(*main);
   return 0;
 }
@@ -83,6 +40,17 @@ LRESULT onCommand(MainWindow& main, WPARAM wParam) {
   int id = LOWORD(wParam);
   int code = HIWORD(wParam);
   if (id == kId编辑框1 && code == EN_CHANGE) onQueryChanged(main);
+  if (id == kId检索方式 && code == BN_CLICKED) onModeButton(main);
+  if (id == kId图片框_伸展 && code == STN_DBLCLK) onFoldBarDoubleClick(main);
+  if (id == kId编辑框2 && code == EN_SETFOCUS) onResultsFocused(main);
+  if (id == kId编辑框3 && code == EN_SETFOCUS) onCountFocused(main);
+  if (id == kId编辑框3 && code == EN_KILLFOCUS) onCountLeft(main);
+  return 0;
+}
+
+LRESULT onTimer(MainWindow& main, WPARAM timerId) {
+  if (timerId == kId时钟1) onClipboardPoll(main);
+  if (timerId == kId输入设备1) main.输入设备1->poll();
   return 0;
 }
 
@@ -105,6 +73,7 @@ LRESULT onHitTest(HWND window, WPARAM wParam, LPARAM lParam) {
 
 LRESULT onDestroy(MainWindow& main) {
   revokeFileDrop(main.window);
+  main.输入设备1.reset();
   main.state.bankFile.reset();
   PostQuitMessage(0);
   return 0;
@@ -117,6 +86,8 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
   switch (message) {
     case WM_COMMAND:
       return onCommand(*main, wParam);
+    case WM_TIMER:
+      return onTimer(*main, wParam);
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
       return onControlColour(*main, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));

@@ -3,8 +3,11 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "app/app_state_win.h"
 #include "app/controls_win.h"
+#include "search/mouse_watcher_win.h"
 
 inline constexpr char kMainWindowTitle[] = "澄川网上答题辅助工具软件";
 inline constexpr int kMainWindowWidth = 371;
@@ -39,6 +42,7 @@ struct MainWindow {
   HWND 图片框_图片数据 = nullptr;
   HWND 编辑框_识别结果 = nullptr;
   WindowTimer 时钟1{nullptr, 0};
+  std::unique_ptr<MouseWatcher> 输入设备1;
   UniqueFont font;
   UniqueBrush darkGround;
 };

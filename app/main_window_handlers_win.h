@@ -1,0 +1,17 @@
+#pragma once
+// The main window's handlers, each over the window's record and the state.
+
+#include "app/main_window_win.h"
+
+// Searching: the bank drop, the manual search, the clipboard poll, the copy keystroke.
+void onBankDropped(MainWindow& main, const Text& paths);
+void onQueryChanged(MainWindow& main);
+void onClipboardPoll(MainWindow& main);
+void onMouseButton(MainWindow& main, int code, int state);
+
+// Modes, folding and focus.
+void onModeButton(MainWindow& main);
+void onFoldBarDoubleClick(MainWindow& main);
+void onResultsFocused(MainWindow& main);
+void onCountFocused(MainWindow& main);
+void onCountLeft(MainWindow& main);
