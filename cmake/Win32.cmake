@@ -26,10 +26,10 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 
 # The end-to-end driver: a library for the tests and a command-line tool for scripts.
 file(GLOB QUIZ_DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/driver/*_win.cpp)
-list(FILTER QUIZ_DRIVER_SOURCES EXCLUDE REGEX "/driver_main_win\\.cpp$")
+list(FILTER QUIZ_DRIVER_SOURCES EXCLUDE REGEX "/quiz_driver_cli_win\\.cpp$")
 add_library(quiz_driver STATIC ${QUIZ_DRIVER_SOURCES})
-target_link_libraries(quiz_driver PUBLIC quiz_core ${QUIZ_WIN_LIBS})
-add_executable(QuizDriver ${CMAKE_SOURCE_DIR}/tests/driver/driver_main_win.cpp)
+target_link_libraries(quiz_driver PUBLIC quiz_win)
+add_executable(QuizDriver ${CMAKE_SOURCE_DIR}/tests/driver/quiz_driver_cli_win.cpp)
 target_link_libraries(QuizDriver PRIVATE quiz_driver)
 
 # The portable core's tests also run as a 32-bit Windows program.

@@ -28,5 +28,5 @@ wine_prefix_ready
 # Keeps the server up between the programs a test starts.
 wineserver -p 2>/dev/null
 
-wine "$@"
+if [[ "$1" == *.sh ]]; then bash "$@"; else wine "$@"; fi
 exit $?

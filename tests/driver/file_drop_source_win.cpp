@@ -1,0 +1,131 @@
+// A real OLE drag and drop of files from this process onto another window: a data
+// object offering CF_HDROP, and a drop source that moves the cursor onto the target
+// and lets go after a few polls.
+
+#include <ole2.h>
+#include <shlobj.h>
+
+#include <cstring>
+
+#include "tests/driver/tool_driver_win.h"
+
+namespace {
+
+FORMATETC hdropFormat() { return {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL}; }
+
+// DROPFILES followed by the ANSI paths, each NUL-terminated, and a final NUL.
+HGLOBAL dropFilesBlock(const std::vector<Text>& paths) {
+  std::size_t size = sizeof(DROPFILES) + 1;
+  for (const Text& path : paths) size += path.size() + 1;
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+  if (!block) return nullptr;
+  auto* header = static_cast<DROPFILES*>(GlobalLock(block));
+  header->pFiles = sizeof(DROPFILES);
+  header->fWide = FALSE;
+  char* at = reinterpret_cast<char*>(header + 1);
+  for (const Text& path : paths) {
+    std::memcpy(at, path.c_str(), path.size() + 1);
+    at += path.size() + 1;
+  }
+  GlobalUnlock(block);
+  return block;
+}
+
+template <typename Interface>
+class ComObject : public Interface {
+ public:
+  virtual ~ComObject() = default;
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+    if (iid == IID_IUnknown || iid == __uuidof(Interface)) {
+      *object = static_cast<Interface*>(this);
+      this->AddRef();
+      return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+  ULONG STDMETHODCALLTYPE Release() override {
+    ULONG left = --references_;
+    if (left == 0) delete this;
+    return left;
+  }
+
+ private:
+  ULONG references_ = 1;
+};
+
+class FilesDataObject final : public ComObject<IDataObject> {
+ public:
+  explicit FilesDataObject(std::vector<Text> paths) : paths_(std::move(paths)) {}
+
+  HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override {
+    if (QueryGetData(format) != S_OK) return DV_E_FORMATETC;
+    medium->tymed = TYMED_HGLOBAL;
+    medium->hGlobal = dropFilesBlock(paths_);  // a fresh block: the receiver frees it
+    medium->pUnkForRelease = nullptr;
+    return medium->hGlobal ? S_OK : E_OUTOFMEMORY;
+  }
+  HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* format) override {
+    return format && format->cfFormat == CF_HDROP && (format->tymed & TYMED_HGLOBAL)
+               ? S_OK
+               : DV_E_FORMATETC;
+  }
+  HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC* out) override {
+    out->ptd = nullptr;
+    return DATA_S_SAMEFORMATETC;
+  }
+  HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD direction, IEnumFORMATETC** out) override {
+    if (direction != DATADIR_GET) return E_NOTIMPL;
+    FORMATETC format = hdropFormat();
+    return SHCreateStdEnumFmtEtc(1, &format, out);
+  }
+  HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override {
+    return OLE_E_ADVISENOTSUPPORTED;
+  }
+  HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return OLE_E_ADVISENOTSUPPORTED; }
+  HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override {
+    return OLE_E_ADVISENOTSUPPORTED;
+  }
+
+ private:
+  std::vector<Text> paths_;
+};
+
+// Holds the cursor over the target for a few polls, so that it sees the drag enter and
+// move, then drops.
+class CursorDropSource final : public ComObject<IDropSource> {
+ public:
+  explicit CursorDropSource(POINT target) : target_(target) {}
+
+  HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL escape, DWORD) override {
+    if (escape) return DRAGDROP_S_CANCEL;
+    SetCursorPos(target_.x, target_.y);
+    return ++polls_ < kPollsBeforeDrop ? S_OK : DRAGDROP_S_DROP;
+  }
+  HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override {
+    return DRAGDROP_S_USEDEFAULTCURSORS;
+  }
+
+ private:
+  static constexpr int kPollsBeforeDrop = 8;
+  POINT target_;
+  int polls_ = 0;
+};
+
+}  // namespace
+
+bool dropFiles(HWND target, const std::vector<Text>& paths) {
+  OleInitialize(nullptr);
+  RECT rect;
+  GetWindowRect(target, &rect);
+  POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+  SetCursorPos(centre.x, centre.y);
+  ComPtr<IDataObject> data(new FilesDataObject(paths));
+  ComPtr<IDropSource> source(new CursorDropSource(centre));
+  DWORD effect = DROPEFFECT_NONE;
+  HRESULT result = DoDragDrop(data.get(), source.get(), DROPEFFECT_COPY, &effect);
+  return result == DRAGDROP_S_DROP && effect != DROPEFFECT_NONE;
+}
