@@ -56,3 +56,12 @@ foreach(test_source IN LISTS QUIZ_WIN_TESTS)
   set_tests_properties(win32.${test_name} PROPERTIES TIMEOUT 300)
 endforeach()
 set_tests_properties(win32.core_tests PROPERTIES TIMEOUT 300)
+
+# End-to-end scripts: the real programs under Wine driven from the X side (xdotool).
+file(GLOB QUIZ_E2E_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*_e2e.sh)
+foreach(script IN LISTS QUIZ_E2E_SCRIPTS)
+  get_filename_component(script_name ${script} NAME_WE)
+  add_test(NAME e2e.${script_name}
+           COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} ${script} ${CMAKE_BINARY_DIR}/bin)
+  set_tests_properties(e2e.${script_name} PROPERTIES TIMEOUT 300)
+endforeach()

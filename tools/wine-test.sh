@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # CTest emulator for the Windows test programs: wine-test.sh PREFIX PROGRAM [ARGS...]
-# Runs PROGRAM under Wine on its own Xvfb display, in the zh_CN.UTF-8 locale (code
+# Runs PROGRAM under Wine (or, for a .sh script, bash with Wine's environment set up)
+# on its own Xvfb display, in the zh_CN.UTF-8 locale (code
 # page 936), inside a Wine virtual desktop. The prefix is made once and reused; runs
 # that share it take turns. Every process started here is ended afterwards.
 set -u
@@ -28,5 +29,9 @@ wine_prefix_ready
 # Keeps the server up between the programs a test starts.
 wineserver -p 2>/dev/null
 
-if [[ "$1" == *.sh ]]; then bash "$@"; else wine "$@"; fi
+if [[ "$1" == *.sh ]]; then
+  bash "$@"
+else
+  wine "$@"
+fi
 exit $?
