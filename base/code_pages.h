@@ -7,7 +7,7 @@
 #include "base/text.h"
 
 // GBK text as UTF-8; empty when the conversion fails. The result ends at its first NUL.
-Text gbkToUtf8(std::string_view gbk);
+Text toUtf8(std::string_view gbk);
 
 // UTF-8 as GBK: each invalid byte, and each UTF-16 unit of a character GBK lacks,
 // becomes "?". The result ends at its first NUL.

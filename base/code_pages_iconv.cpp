@@ -33,7 +33,7 @@ Text upToNul(Text text) {
 
 }  // namespace
 
-Text gbkToUtf8(std::string_view gbk) {
+Text toUtf8(std::string_view gbk) {
   Text utf8;
   if (!convertAll("UTF-8", "CP936", gbk, utf8)) return {};
   return upToNul(utf8);

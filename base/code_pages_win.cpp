@@ -39,7 +39,7 @@ Text upToNul(Text text) {
 
 }  // namespace
 
-Text gbkToUtf8(std::string_view gbk) { return upToNul(fromWide(CP_UTF8, 0, toWide(936, 0, gbk))); }
+Text toUtf8(std::string_view gbk) { return upToNul(fromWide(CP_UTF8, 0, toWide(936, 0, gbk))); }
 
 Text utf8ToGbk(std::string_view utf8) {
   return upToNul(fromWide(936, WC_COMPOSITECHECK, toWide(CP_UTF8, 0, utf8)));

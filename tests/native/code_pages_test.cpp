@@ -46,7 +46,7 @@ struct ConversionCase {
 
 class GbkToUtf8Test : public testing::TestWithParam<ConversionCase> {};
 
-TEST_P(GbkToUtf8Test, Converts) { EXPECT_EQ(gbkToUtf8(GetParam().input), GetParam().output); }
+TEST_P(GbkToUtf8Test, Converts) { EXPECT_EQ(toUtf8(GetParam().input), GetParam().output); }
 
 INSTANTIATE_TEST_SUITE_P(Table, GbkToUtf8Test,
                          testing::Values(ConversionCase{"Ascii", "a+b/c=", "a+b/c="},

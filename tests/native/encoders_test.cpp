@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdint>
+#include <cstdio>
 
 #include "tests/support/case_table.h"
 
@@ -95,5 +97,16 @@ INSTANTIATE_TEST_SUITE_P(
                     UrlEncodeCase{"EmptyBothOn", "", true, true, ""},
                     UrlEncodeCase{"EmptyBothOff", "", false, false, ""}),
     caseName);
+
+TEST(UrlEncodeTest, AgreesWithPrintfOnEveryByte) {
+  for (int byte = 1; byte < 256; ++byte) {
+    Text text(1, static_cast<char>(byte));
+    char percent[4];
+    std::snprintf(percent, sizeof percent, "%%%02X", byte);
+    bool unreserved = std::isalnum(byte) || byte == '-' || byte == '.';
+    EXPECT_EQ(urlEncode(text, true), unreserved && byte < 0x80 ? text : Text(percent)) << byte;
+    EXPECT_EQ(urlEncode(text), percent) << byte;
+  }
+}
 
 }  // namespace
