@@ -65,3 +65,10 @@ foreach(script IN LISTS QUIZ_E2E_SCRIPTS)
            COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} ${script} ${CMAKE_BINARY_DIR}/bin)
   set_tests_properties(e2e.${script_name} PROPERTIES TIMEOUT 300)
 endforeach()
+
+# The JSON document once more with the script control switched off.
+add_test(NAME win32.json_document_test.no_engine COMMAND json_document_test
+         --gtest_filter=EngineMissingTest.*)
+set_tests_properties(win32.json_document_test.no_engine PROPERTIES
+                     ENVIRONMENT "QUIZ_NO_SCRIPT_ENGINE=1;WINEDLLOVERRIDES=msscript.ocx=d"
+                     TIMEOUT 300)
