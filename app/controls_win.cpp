@@ -54,6 +54,23 @@ POINT centredOnScreen(int width, int height) {
           (GetSystemMetrics(SM_CYSCREEN) - height) / 2};
 }
 
+void registerControlClass(HINSTANCE instance, const char* name, WNDPROC procedure, UINT style,
+                          LPCSTR cursor) {
+  WNDCLASSEXA windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  if (GetClassInfoExA(instance, name, &windowClass)) return;
+  windowClass.style = style;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursor(nullptr, cursor);
+  windowClass.lpszClassName = name;
+  RegisterClassExA(&windowClass);
+}
+
+HINSTANCE instanceOf(HWND window) {
+  return reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
+}
+
 void WindowTimer::setPeriod(UINT milliseconds) {
   if (milliseconds == 0) {
     KillTimer(window_, id_);

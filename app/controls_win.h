@@ -25,6 +25,13 @@ void setWindowHeight(HWND window, int height);
 // Place of a top-level window of the given outer size centred on the screen.
 POINT centredOnScreen(int width, int height);
 
+// Registers a child control class once per instance.
+void registerControlClass(HINSTANCE instance, const char* name, WNDPROC procedure, UINT style,
+                          LPCSTR cursor);
+
+// The instance a window belongs to.
+HINSTANCE instanceOf(HWND window);
+
 // A window timer identified by its window and id; period 0 means stopped.
 class WindowTimer {
  public:

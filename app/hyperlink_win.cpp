@@ -77,22 +77,11 @@ LRESULT CALLBACK hyperlinkProc(HWND window, UINT message, WPARAM wParam, LPARAM 
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
-void registerClassOnce(HINSTANCE instance) {
-  WNDCLASSEXA windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  if (GetClassInfoExA(instance, kClassName, &windowClass)) return;
-  windowClass.lpfnWndProc = hyperlinkProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursor(nullptr, IDC_HAND);
-  windowClass.lpszClassName = kClassName;
-  RegisterClassExA(&windowClass);
-}
-
 }  // namespace
 
 HWND createHyperlink(HWND parent, int id, const Place& place, bool visible, const Text& caption) {
-  HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
-  registerClassOnce(instance);
+  HINSTANCE instance = instanceOf(parent);
+  registerControlClass(instance, kClassName, hyperlinkProc, 0, IDC_HAND);
   return CreateWindowExA(0, kClassName, caption.c_str(), WS_CHILD | (visible ? WS_VISIBLE : 0),
                          place.left, place.top, place.width, place.height, parent,
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);

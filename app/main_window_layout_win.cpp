@@ -9,8 +9,7 @@ namespace {
 
 HWND createControl(const MainWindow& main, const char* className, const char* text, DWORD style,
                    DWORD extendedStyle, int id, const Place& place) {
-  HINSTANCE instance =
-      reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(main.window, GWLP_HINSTANCE));
+  HINSTANCE instance = instanceOf(main.window);
   HWND control = CreateWindowExA(extendedStyle, className, text, WS_CHILD | style, place.left,
                                  place.top, place.width, place.height, main.window,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,

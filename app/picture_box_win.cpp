@@ -88,23 +88,11 @@ LRESULT CALLBACK pictureBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
-void registerClassOnce(HINSTANCE instance) {
-  WNDCLASSEXA windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  if (GetClassInfoExA(instance, kClassName, &windowClass)) return;
-  windowClass.style = CS_DBLCLKS;
-  windowClass.lpfnWndProc = pictureBoxProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = kClassName;
-  RegisterClassExA(&windowClass);
-}
-
 }  // namespace
 
 HWND createPictureBox(HWND parent, int id, const Place& place, bool visible, COLORREF background) {
-  HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
-  registerClassOnce(instance);
+  HINSTANCE instance = instanceOf(parent);
+  registerControlClass(instance, kClassName, pictureBoxProc, CS_DBLCLKS, IDC_ARROW);
   auto* box = new PictureBox{background, {}, {}, {}};
   HWND window = CreateWindowExA(0, kClassName, "", WS_CHILD | (visible ? WS_VISIBLE : 0),
                                 place.left, place.top, place.width, place.height, parent,

@@ -121,10 +121,13 @@ bool ScriptEngine::addCode(const std::wstring& code) const {
   return answer.has_value();
 }
 
-std::optional<Text> ScriptEngine::evalText(const std::wstring& expression) const {
+std::optional<VARIANT> ScriptEngine::evalAs(const std::wstring& expression, VARTYPE type) const {
   std::optional<VARIANT> answer = call(L"Eval", expression);
-  if (!answer) return std::nullopt;
-  std::optional<VARIANT> text = convert(*answer, VT_BSTR);
+  return answer ? convert(*answer, type) : std::nullopt;
+}
+
+std::optional<Text> ScriptEngine::evalText(const std::wstring& expression) const {
+  std::optional<VARIANT> text = evalAs(expression, VT_BSTR);
   if (!text) return std::nullopt;
   Text result = textOfWide(std::wstring(text->bstrVal, SysStringLen(text->bstrVal)));
   VariantClear(&*text);
@@ -132,17 +135,11 @@ std::optional<Text> ScriptEngine::evalText(const std::wstring& expression) const
 }
 
 std::optional<double> ScriptEngine::evalNumber(const std::wstring& expression) const {
-  std::optional<VARIANT> answer = call(L"Eval", expression);
-  if (!answer) return std::nullopt;
-  std::optional<VARIANT> number = convert(*answer, VT_R8);
-  if (!number) return std::nullopt;
-  return number->dblVal;
+  std::optional<VARIANT> number = evalAs(expression, VT_R8);
+  return number ? std::optional<double>(number->dblVal) : std::nullopt;
 }
 
 std::optional<bool> ScriptEngine::evalBool(const std::wstring& expression) const {
-  std::optional<VARIANT> answer = call(L"Eval", expression);
-  if (!answer) return std::nullopt;
-  std::optional<VARIANT> truth = convert(*answer, VT_BOOL);
-  if (!truth) return std::nullopt;
-  return truth->boolVal != VARIANT_FALSE;
+  std::optional<VARIANT> truth = evalAs(expression, VT_BOOL);
+  return truth ? std::optional<bool>(truth->boolVal != VARIANT_FALSE) : std::nullopt;
 }

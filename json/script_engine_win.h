@@ -28,6 +28,8 @@ class ScriptEngine {
  private:
   explicit ScriptEngine(ComPtr<IDispatch> control) : control_(std::move(control)) {}
   std::optional<VARIANT> call(const wchar_t* method, const std::wstring& argument) const;
+  // The answer of Eval converted to the type; nothing when either fails.
+  std::optional<VARIANT> evalAs(const std::wstring& expression, VARTYPE type) const;
 
   ComPtr<IDispatch> control_;
 };

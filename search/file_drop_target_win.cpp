@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "base/com_object_win.h"
 #include "search/bank_file.h"
 
 namespace {
@@ -23,25 +24,9 @@ std::vector<Text> pathsOf(HDROP drop) {
   return paths;
 }
 
-class FileDropTarget final : public IDropTarget {
+class FileDropTarget final : public ComObject<IDropTarget> {
  public:
   explicit FileDropTarget(DroppedFilesHandler handler) : handler_(std::move(handler)) {}
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-    if (iid == IID_IUnknown || iid == IID_IDropTarget) {
-      *object = static_cast<IDropTarget*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
-  }
 
   HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD, POINTL, DWORD* effect) override {
     FORMATETC format = hdropFormat();
@@ -76,7 +61,6 @@ class FileDropTarget final : public IDropTarget {
 
  private:
   DroppedFilesHandler handler_;
-  ULONG references_ = 1;
   bool accepting_ = false;
 };
 

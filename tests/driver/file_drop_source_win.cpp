@@ -7,6 +7,7 @@
 
 #include <cstring>
 
+#include "base/com_object_win.h"
 #include "tests/driver/tool_driver_win.h"
 
 namespace {
@@ -30,30 +31,6 @@ HGLOBAL dropFilesBlock(const std::vector<Text>& paths) {
   GlobalUnlock(block);
   return block;
 }
-
-template <typename Interface>
-class ComObject : public Interface {
- public:
-  virtual ~ComObject() = default;
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-    if (iid == IID_IUnknown || iid == __uuidof(Interface)) {
-      *object = static_cast<Interface*>(this);
-      this->AddRef();
-      return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
-  }
-
- private:
-  ULONG references_ = 1;
-};
 
 class FilesDataObject final : public ComObject<IDataObject> {
  public:
