@@ -7,12 +7,14 @@
 #include "app/main_window_handlers_win.h"
 #include "app/main_window_layout_win.h"
 #include "app/picture_box_win.h"
+#include "recognition/access_token_win.h"
 #include "search/file_drop_target_win.h"
 #include "search/clipboard_win.h"
 
 namespace {
 
 constexpr char kClassName[] = "QuizAssistantMain";
+constexpr UINT kTokenFetched = WM_APP + 1;
 
 MainWindow* mainOf(HWND window) {
   return reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
@@ -23,6 +25,9 @@ void runCreationSteps(MainWindow& main) {
   emptyClipboard();
   registerFileDrop(main.window, [&main](const Text& paths) { onBankDropped(main, paths); });
   setPicture(main.图片框_伸展, foldPicture(true));
+  // The recognition's token, fetched once per run off the user-interface thread so that
+  // start-up does not wait on the network; it arrives as kTokenFetched.
+  startTokenFetch(main.window, kTokenFetched);
 }
 
 LRESULT onCreate(HWND window, const CREATESTRUCTA& create) {
@@ -45,6 +50,12 @@ LRESULT onCommand(MainWindow& main, WPARAM wParam) {
   if (id == kId编辑框2 && code == EN_SETFOCUS) onResultsFocused(main);
   if (id == kId编辑框3 && code == EN_SETFOCUS) onCountFocused(main);
   if (id == kId编辑框3 && code == EN_KILLFOCUS) onCountLeft(main);
+  return 0;
+}
+
+LRESULT onTokenFetched(MainWindow& main, LPARAM token) {
+  std::unique_ptr<Text> fetched(reinterpret_cast<Text*>(token));
+  main.state.accessToken = *fetched;
   return 0;
 }
 
@@ -88,6 +99,8 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return onCommand(*main, wParam);
     case WM_TIMER:
       return onTimer(*main, wParam);
+    case kTokenFetched:
+      return onTokenFetched(*main, lParam);
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
       return onControlColour(*main, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));

@@ -7,6 +7,9 @@
 namespace {
 
 constexpr char kClassName[] = "QuizPictureBox";
+// Asks the box for a copy of its bytes (lParam: the Bytes to fill), so that another
+// thread reads them on the box's own thread.
+constexpr UINT kCopyPictureBytes = WM_APP + 1;
 
 struct PictureBox {
   COLORREF background;
@@ -84,6 +87,9 @@ LRESULT CALLBACK pictureBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return 1;
     case WM_LBUTTONDBLCLK:
       return onDoubleClick(window);
+    case kCopyPictureBytes:
+      if (box) *reinterpret_cast<Bytes*>(lParam) = box->bytes;
+      return 0;
   }
   return DefWindowProcA(window, message, wParam, lParam);
 }
@@ -110,6 +116,7 @@ void setPicture(HWND box, const Bytes& fileBytes) {
 }
 
 Bytes pictureBytes(HWND box) {
-  PictureBox* data = boxOf(box);
-  return data ? data->bytes : Bytes();
+  Bytes bytes;
+  SendMessageA(box, kCopyPictureBytes, 0, reinterpret_cast<LPARAM>(&bytes));
+  return bytes;
 }

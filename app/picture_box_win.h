@@ -11,4 +11,5 @@ HWND createPictureBox(HWND parent, int id, const Place& place, bool visible, COL
 
 // Shows the picture of a bitmap file; the bytes are kept and read back unchanged.
 void setPicture(HWND box, const Bytes& fileBytes);
+// The bytes, from any thread of the process: they are copied on the box's thread.
 Bytes pictureBytes(HWND box);

@@ -48,7 +48,12 @@ foreach(test_source IN LISTS QUIZ_WIN_TESTS)
   if(test_name MATCHES "_net_test$")
     # Tests of the HTTP clients talk to the stand-in server on loopback.
     add_test(NAME win32.${test_name}
-             COMMAND bash ${CMAKE_SOURCE_DIR}/tools/with-stand-in.sh --slow 3 --
+             COMMAND bash ${CMAKE_SOURCE_DIR}/tools/with-stand-in.sh http --slow 3 --
+                     ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${test_name}>)
+  elseif(test_name MATCHES "_ocr_test$")
+    # Tests of the recognition talk to the stand-in recognition service.
+    add_test(NAME win32.${test_name}
+             COMMAND bash ${CMAKE_SOURCE_DIR}/tools/with-stand-in.sh ocr --
                      ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${test_name}>)
   else()
     add_test(NAME win32.${test_name} COMMAND ${test_name})

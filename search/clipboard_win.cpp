@@ -37,7 +37,7 @@ Text clipboardText() {
 }
 
 bool setClipboardText(const Text& text) {
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, text.size() + 1);
   if (!block) return false;
   if (char* locked = static_cast<char*>(GlobalLock(block))) {
     std::memcpy(locked, text.c_str(), text.size() + 1);

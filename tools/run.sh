@@ -19,12 +19,22 @@ if [ -z "${DISPLAY:-}" ]; then
   own_display=yes
 fi
 tool_pid=
+ocr_pid=
 finish() {
   [ -n "$tool_pid" ] && kill "$tool_pid" 2>/dev/null
+  [ -n "$ocr_pid" ] && kill "$ocr_pid" 2>/dev/null
   wineserver -k 2>/dev/null || true
   xvfb_stop
 }
 trap finish EXIT
+
+# The screenshot search goes to the stand-in recognition service (Tesseract) on loopback.
+port_file=$(mktemp)
+python3 "$root/tools/stand_in_ocr.py" --port-file "$port_file" --lifetime 86400 &
+ocr_pid=$!
+for _ in $(seq 1 100); do [ -s "$port_file" ] && break; sleep 0.05; done
+export QUIZ_OCR_BASE_URL="http://127.0.0.1:$(cat "$port_file")"
+rm -f "$port_file"
 
 wine_prefix_ready
 wineserver -p 2>/dev/null

@@ -13,6 +13,7 @@ packages=(
   xvfb xdotool x11-utils xclip imagemagick
   locales fonts-wqy-microhei
   python3
+  tesseract-ocr tesseract-ocr-chi-sim
 )
 
 missing=()

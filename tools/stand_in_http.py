@@ -48,7 +48,7 @@ def read_request(connection):
 
 
 def response(status, body=b"", headers=()):
-    reasons = {200: b"OK", 302: b"Found", 404: b"Not Found", 500: b"Internal Server Error"}
+    reasons = {200: b"OK", 302: b"Found", 404: b"Not Found", 405: b"Method Not Allowed", 500: b"Internal Server Error"}
     lines = [b"HTTP/1.1 %d %s" % (status, reasons.get(status, b"Status"))]
     lines += list(headers)
     lines += [b"Content-Length: %d" % len(body), b"Connection: close"]
@@ -86,28 +86,32 @@ def answer(path, raw, options):
     return response(404, b"unknown", plain)
 
 
-def serve(connection, options):
+def serve(connection, options, answer_request):
     with connection:
         connection.settimeout(options.lifetime)
         try:
             raw = read_request(connection)
             request_line = raw.split(b"\r\n", 1)[0].split(b" ")
             path = request_line[1] if len(request_line) > 1 else b"/"
-            connection.sendall(answer(path.split(b"?", 1)[0], raw, options))
+            reply = answer_request(path.split(b"?", 1)[0], raw, options)
+            if reply is not None:
+                connection.sendall(reply)
         except OSError:
             pass
 
 
-def main():
+def common_options():
     parser = argparse.ArgumentParser()
     parser.add_argument("--port", type=int, default=0)
     parser.add_argument("--port-file")
     parser.add_argument("--lifetime", type=float, default=600)
     parser.add_argument("--max-requests", type=int, default=10000)
-    parser.add_argument("--slow", type=float, default=5)
-    parser.add_argument("--file")
-    options = parser.parse_args()
+    return parser
 
+
+def run_server(options, answer_request):
+    """Serves on 127.0.0.1 until the lifetime or the request count runs out. answer_request
+    (path, raw request, options) returns the bytes to send, or None to close at once."""
     listener = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
     listener.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
     listener.bind(("127.0.0.1", options.port))
@@ -127,8 +131,15 @@ def main():
         except socket.timeout:
             break
         served += 1
-        threading.Thread(target=serve, args=(connection, options), daemon=True).start()
+        threading.Thread(target=serve, args=(connection, options, answer_request), daemon=True).start()
     listener.close()
+
+
+def main():
+    parser = common_options()
+    parser.add_argument("--slow", type=float, default=5)
+    parser.add_argument("--file")
+    run_server(parser.parse_args(), answer)
 
 
 if __name__ == "__main__":

@@ -8,6 +8,9 @@ wine_env() {
   export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 2>/dev/null
   # No Mono or Gecko install prompts; callers may add their own overrides.
   export WINEDLLOVERRIDES="mscoree,mshtml=${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
+  # Programs run here never reach outside services: unless a test points them at a
+  # stand-in, they go to a closed port on loopback.
+  export QUIZ_OCR_BASE_URL="${QUIZ_OCR_BASE_URL:-http://127.0.0.1:9}"
 }
 
 # Makes the prefix once and sets the virtual desktop that every process joins.

@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
-# with-stand-in.sh [stand-in server options] -- COMMAND [ARGS...]
-# Runs COMMAND while the stand-in HTTP server listens on 127.0.0.1; its port is in
-# QUIZ_STAND_IN_PORT. The server is ended afterwards.
+# with-stand-in.sh SERVICE [server options] -- COMMAND [ARGS...]
+# Runs COMMAND while tools/stand_in_SERVICE.py (http: the scripted HTTP server, ocr: the
+# recognition service) listens on 127.0.0.1; its port is in QUIZ_STAND_IN_PORT. The
+# server is ended afterwards.
 set -u
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+service=$1
+shift
 server_args=()
 while [ $# -gt 0 ] && [ "$1" != "--" ]; do server_args+=("$1"); shift; done
 shift
 
 port_file=$(mktemp)
-python3 "$here/stand_in_http.py" --port-file "$port_file" --lifetime 600 "${server_args[@]}" &
+python3 "$here/stand_in_$service.py" --port-file "$port_file" --lifetime 600 "${server_args[@]}" &
 server=$!
 trap 'kill $server 2>/dev/null; wait $server 2>/dev/null; rm -f "$port_file"' EXIT
 for _ in $(seq 1 100); do
