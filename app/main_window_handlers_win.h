@@ -9,6 +9,9 @@ void onQueryChanged(MainWindow& main);
 void onClipboardPoll(MainWindow& main);
 void onMouseButton(MainWindow& main, int code, int state);
 
+// The screenshot search: capture a region, then recognise it on a worker thread.
+void onScreenshotButton(MainWindow& main);
+
 // Modes, folding and focus.
 void onModeButton(MainWindow& main);
 void onFoldBarDoubleClick(MainWindow& main);

@@ -4,6 +4,8 @@
 
 #include "app/main_window_handlers_win.h"
 #include "base/text_rules.h"
+#include "capture/capture_overlay_win.h"
+#include "recognition/recognition_worker_win.h"
 #include "search/bank_file.h"
 #include "search/bank_file_win.h"
 #include "search/clipboard_win.h"
@@ -63,6 +65,19 @@ void onClipboardPoll(MainWindow& main) {
   if (main.state.clipText.empty()) return;
   searchAndShow(main, main.state.clipText);
   emptyClipboard();
+}
+
+void onScreenshotButton(MainWindow& main) {
+  AppState& state = main.state;
+  CaptureContext capture{main.window,  main.图片框_图片数据, state.dragging, state.pressX,
+                         state.pressY, state.moveX,         state.moveY};
+  openCaptureOverlay(capture);
+  // Disabled before the worker starts; the worker enables it as its last step.
+  EnableWindow(main.window, FALSE);
+  if (!startRecognitionWorker(
+          {main.window, main.编辑框_识别结果, main.图片框_图片数据, state.accessToken})) {
+    EnableWindow(main.window, TRUE);
+  }
 }
 
 void onMouseButton(MainWindow&, int code, int state) {

@@ -46,6 +46,7 @@ LRESULT onCommand(MainWindow& main, WPARAM wParam) {
   int code = HIWORD(wParam);
   if (id == kId编辑框1 && code == EN_CHANGE) onQueryChanged(main);
   if (id == kId检索方式 && code == BN_CLICKED) onModeButton(main);
+  if (id == kId按钮_截图 && code == BN_CLICKED) onScreenshotButton(main);
   if (id == kId图片框_伸展 && code == STN_DBLCLK) onFoldBarDoubleClick(main);
   if (id == kId编辑框2 && code == EN_SETFOCUS) onResultsFocused(main);
   if (id == kId编辑框3 && code == EN_SETFOCUS) onCountFocused(main);

@@ -49,6 +49,7 @@ using UniqueFile = Owned<HANDLE, closeHandle, -1>;
 using UniqueBitmap = Owned<HBITMAP, deleteGdiObject>;
 using UniqueBrush = Owned<HBRUSH, deleteGdiObject>;
 using UniqueFont = Owned<HFONT, deleteGdiObject>;
+using UniquePen = Owned<HPEN, deleteGdiObject>;
 using UniqueMemoryDc = Owned<HDC, deleteDc>;
 using UniqueWindow = Owned<HWND, destroyWindow>;
 using UniqueLibrary = Owned<HMODULE, freeLibrary>;

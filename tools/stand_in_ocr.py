@@ -24,6 +24,7 @@ The server stops after --lifetime seconds; it writes its port to --port-file.
 import base64
 import json
 import os
+import re
 import subprocess
 import tempfile
 import urllib.parse
@@ -55,7 +56,10 @@ def tesseract_lines(jpeg):
         except (OSError, subprocess.TimeoutExpired):
             return None
     text = done.stdout.decode("utf-8", "replace")
-    return [line.replace(" ", "") for line in text.splitlines() if line.strip()]
+    # Tesseract puts spaces between Chinese characters; words of Latin letters keep theirs.
+    han = "[\u3000-\u303f\u4e00-\u9fff\uff00-\uffef]"
+    return [re.sub("(?<=%s) +| +(?=%s)" % (han, han), "", line).strip()
+            for line in text.splitlines() if line.strip()]
 
 
 def json_answer(document):

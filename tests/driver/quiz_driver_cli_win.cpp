@@ -5,8 +5,12 @@
 //   get-text L T W H                prints the text of the control at that place
 //   type-text L T W H TEXT          replaces an edit box's text as typing would
 //   click L T W H                   clicks the button at that place
+//   post-click L T W H              the same without waiting for the click's handler
 //   state L T W H                   prints "enabled|disabled visible|hidden"
 //   window-size                     prints the outer width and height
+//   window-state                    prints "enabled|disabled visible|hidden" of the window
+//   show-text X Y W H TEXT          shows TEXT large in a window of its own at that screen
+//                                   place, until the process is ended
 //   close                           closes the tool's window
 //   drop PATH...                    drops the files (Unix or Windows paths) on the window
 //   get-clipboard | set-clipboard TEXT | empty-clipboard
@@ -78,6 +82,43 @@ int editLineSpan(const char* titlePart, int line) {
   return 0;
 }
 
+LRESULT CALLBACK textWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_PAINT) return DefWindowProcA(window, message, wParam, lParam);
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window, &paint);
+  RECT client;
+  GetClientRect(window, &client);
+  FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  HFONT font = CreateFontA(-40, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, 0, 0,
+                           ANTIALIASED_QUALITY, 0, "宋体");
+  HGDIOBJ previous = SelectObject(dc, font);
+  char text[512] = {};
+  GetWindowTextA(window, text, sizeof text);
+  DrawTextA(dc, text, -1, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  SelectObject(dc, previous);
+  DeleteObject(font);
+  EndPaint(window, &paint);
+  return 0;
+}
+
+// A borderless window showing the text large, for the screenshot search to read.
+int showText(const ClientPlace& place, const Text& text) {
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = textWindowProc;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.lpszClassName = "QuizDriverText";
+  RegisterClassA(&windowClass);
+  HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, "QuizDriverText", text.c_str(), WS_POPUP | WS_VISIBLE,
+                                place.left, place.top, place.width, place.height, nullptr, nullptr,
+                                windowClass.hInstance, nullptr);
+  if (!window) return fail("cannot open the text window");
+  std::puts("shown");
+  std::fflush(stdout);
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
+  return 0;
+}
+
 int run(const Text& title, const std::vector<Text>& args) {
   const Text& command = args[0];
   if (command == "get-clipboard") return print(clipboardText()), 0;
@@ -89,11 +130,22 @@ int run(const Text& title, const std::vector<Text>& args) {
     return window && SetForegroundWindow(window) ? 0 : fail("cannot bring it to the front");
   }
 
+  if (command == "show-text" && args.size() == 6) {
+    return showText({std::atoi(args[1].c_str()), std::atoi(args[2].c_str()),
+                     std::atoi(args[3].c_str()), std::atoi(args[4].c_str())},
+                    args[5]);
+  }
+
   DWORD timeout = command == "wait-window" && args.size() == 2 ? std::atoi(args[1].c_str()) : 5000;
   HWND top = findTopWindow(title, timeout);
   if (!top) return fail("the tool's window is not there");
   if (command == "wait-window") return 0;
   if (command == "close") return PostMessageA(top, WM_CLOSE, 0, 0) ? 0 : fail("cannot close");
+  if (command == "window-state") {
+    std::printf("%s %s\n", IsWindowEnabled(top) ? "enabled" : "disabled",
+                IsWindowVisible(top) ? "visible" : "hidden");
+    return 0;
+  }
   if (command == "window-size") {
     RECT rect;
     GetWindowRect(top, &rect);
@@ -114,6 +166,7 @@ int run(const Text& title, const std::vector<Text>& args) {
   if (command == "get-text") return print(windowText(control)), 0;
   if (command == "type-text" && args.size() == 6) return typeText(control, args[5]), 0;
   if (command == "click") return clickButton(control), 0;
+  if (command == "post-click") return PostMessageA(control, BM_CLICK, 0, 0) ? 0 : fail("cannot post");
   if (command == "state") {
     std::printf("%s %s\n", IsWindowEnabled(control) ? "enabled" : "disabled",
                 IsWindowVisible(control) ? "visible" : "hidden");
