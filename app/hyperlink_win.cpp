@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "app/web_address.h"
 #include "base/handles_win.h"
 
 namespace {
@@ -42,7 +43,8 @@ LRESULT onPaint(HWND window) {
 
 LRESULT onClick(HWND window) {
   const Hyperlink* link = linkOf(window);
-  if (link && !link->address.empty()) {
+  // Only web pages: the handler would also start programs and open local files.
+  if (link && isWebAddress(link->address)) {
     ShellExecuteA(nullptr, "open", link->address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
   }
   return 0;

@@ -1,6 +1,6 @@
 #pragma once
-// A hyperlink box: shows its caption as a link and opens its address with the system's
-// default handler when clicked.
+// A hyperlink box: shows its caption as a link and, when clicked, opens its address with
+// the system's default handler if it is a web address (http:// or https://).
 
 #include <windows.h>
 

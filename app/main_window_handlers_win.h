@@ -9,6 +9,9 @@ void onQueryChanged(MainWindow& main);
 void onClipboardPoll(MainWindow& main);
 void onMouseButton(MainWindow& main, int code, int state);
 
+// The remote bulletin: the notice line, the advertisement link, the update window.
+void applyBulletin(MainWindow& main);
+
 // The screenshot search: capture a region, then recognise it on a worker thread.
 void onScreenshotButton(MainWindow& main);
 

@@ -7,6 +7,7 @@
 #include "app/main_window_handlers_win.h"
 #include "app/main_window_layout_win.h"
 #include "app/picture_box_win.h"
+#include "app/secondary_windows_win.h"
 #include "recognition/access_token_win.h"
 #include "search/file_drop_target_win.h"
 #include "search/clipboard_win.h"
@@ -25,6 +26,7 @@ void runCreationSteps(MainWindow& main) {
   emptyClipboard();
   registerFileDrop(main.window, [&main](const Text& paths) { onBankDropped(main, paths); });
   setPicture(main.图片框_伸展, foldPicture(true));
+  applyBulletin(main);
   // The recognition's token, fetched once per run off the user-interface thread so that
   // start-up does not wait on the network; it arrives as kTokenFetched.
   startTokenFetch(main.window, kTokenFetched);
@@ -45,6 +47,7 @@ LRESULT onCommand(MainWindow& main, WPARAM wParam) {
   int id = LOWORD(wParam);
   int code = HIWORD(wParam);
   if (id == kId编辑框1 && code == EN_CHANGE) onQueryChanged(main);
+  if (id == kId关于软件 && code == BN_CLICKED) openAboutWindow(main.window, main.state);
   if (id == kId检索方式 && code == BN_CLICKED) onModeButton(main);
   if (id == kId按钮_截图 && code == BN_CLICKED) onScreenshotButton(main);
   if (id == kId图片框_伸展 && code == STN_DBLCLK) onFoldBarDoubleClick(main);
@@ -168,13 +171,14 @@ HWND createMainWindow(HINSTANCE instance, AppState& state) {
   return window;
 }
 
-bool handleMainWindowKey(HWND mainWindow, const MSG& message) {
+bool handleWindowKey(HWND mainWindow, const MSG& message) {
   if (message.message != WM_KEYDOWN) return false;
-  if (message.hwnd != mainWindow && GetAncestor(message.hwnd, GA_ROOT) != mainWindow) return false;
-  if (message.wParam == VK_ESCAPE) {
-    PostMessageA(mainWindow, WM_CLOSE, 0, 0);
+  HWND root = GetAncestor(message.hwnd, GA_ROOT);
+  if (message.wParam == VK_ESCAPE && (root == mainWindow || isToolWindow(root))) {
+    PostMessageA(root, WM_CLOSE, 0, 0);
     return true;
   }
+  if (root != mainWindow) return false;
   if (message.wParam == VK_TAB) {
     if (MainWindow* main = mainOf(mainWindow)) moveFocusByTab(*main, GetKeyState(VK_SHIFT) < 0);
     return true;

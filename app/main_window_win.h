@@ -50,6 +50,7 @@ struct MainWindow {
 // Creates and shows the main window; null when it cannot be created.
 HWND createMainWindow(HINSTANCE instance, AppState& state);
 
-// The keys the main window handles for every control in it: Esc closes it, Tab moves
-// among its tab stops. True when the message was used up.
-bool handleMainWindowKey(HWND mainWindow, const MSG& message);
+// The keys the tool's windows handle for every control in them: Esc closes the window
+// (the main window, the about or the update window), Tab moves among the main window's
+// tab stops. True when the message was used up.
+bool handleWindowKey(HWND mainWindow, const MSG& message);

@@ -1,5 +1,6 @@
 #include "app/picture_box_win.h"
 
+#include <cstdint>
 #include <cstring>
 
 #include "base/handles_win.h"
@@ -16,14 +17,15 @@ struct PictureBox {
   Bytes bytes;
   UniqueBitmap bitmap;
   SIZE size{};
+  bool alpha = false;  // 32-bit pixels with premultiplied alpha, blended onto the ground
 };
 
 PictureBox* boxOf(HWND window) {
   return reinterpret_cast<PictureBox*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
-// A device bitmap from bitmap file bytes whose headers and rows lie inside the bytes.
-UniqueBitmap decodeBitmapFile(const Bytes& bytes, SIZE& size) {
+// A bitmap from bitmap file bytes whose headers and rows lie inside the bytes.
+UniqueBitmap decodeBitmapFile(const Bytes& bytes, SIZE& size, bool& alpha) {
   if (bytes.size() < sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)) return {};
   BITMAPFILEHEADER file;
   BITMAPINFOHEADER info;
@@ -34,15 +36,23 @@ UniqueBitmap decodeBitmapFile(const Bytes& bytes, SIZE& size) {
       info.biBitCount < 16) {
     return {};
   }
-  unsigned long long stride = (static_cast<unsigned long long>(info.biWidth) * info.biBitCount + 31) / 32 * 4;
-  unsigned long long rows = info.biHeight < 0 ? -static_cast<long long>(info.biHeight) : info.biHeight;
+  unsigned long long stride =
+      (static_cast<unsigned long long>(info.biWidth) * info.biBitCount + 31) / 32 * 4;
+  unsigned long long rows =
+      info.biHeight < 0 ? -static_cast<long long>(info.biHeight) : info.biHeight;
   if (file.bfOffBits > bytes.size() || stride * rows > bytes.size() - file.bfOffBits) return {};
-  WindowDc screen(nullptr);
-  HBITMAP bitmap = CreateDIBitmap(screen.get(), &info, CBM_INIT, bytes.data() + file.bfOffBits,
-                                  reinterpret_cast<const BITMAPINFO*>(bytes.data() + sizeof file),
-                                  DIB_RGB_COLORS);
+  void* bits = nullptr;
+  UniqueBitmap bitmap(CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO*>(&info),
+                                       DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bitmap || !bits) return {};
+  const std::uint8_t* pixels = bytes.data() + file.bfOffBits;
+  std::memcpy(bits, pixels, stride * rows);
   size = {info.biWidth, static_cast<LONG>(rows)};
-  return UniqueBitmap(bitmap);
+  alpha = false;
+  if (info.biBitCount == 32) {
+    for (std::size_t i = 3; i < stride * rows && !alpha; i += 4) alpha = pixels[i] != 0;
+  }
+  return bitmap;
 }
 
 LRESULT onPaint(HWND window, PictureBox& box) {
@@ -55,8 +65,14 @@ LRESULT onPaint(HWND window, PictureBox& box) {
   if (box.bitmap) {
     UniqueMemoryDc memory(CreateCompatibleDC(dc));
     SelectedObject selected(memory.get(), box.bitmap.get());
-    BitBlt(dc, (client.right - box.size.cx) / 2, (client.bottom - box.size.cy) / 2, box.size.cx,
-           box.size.cy, memory.get(), 0, 0, SRCCOPY);
+    int left = (client.right - box.size.cx) / 2, top = (client.bottom - box.size.cy) / 2;
+    if (box.alpha) {
+      BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+      AlphaBlend(dc, left, top, box.size.cx, box.size.cy, memory.get(), 0, 0, box.size.cx,
+                 box.size.cy, blend);
+    } else {
+      BitBlt(dc, left, top, box.size.cx, box.size.cy, memory.get(), 0, 0, SRCCOPY);
+    }
   }
   EndPaint(window, &paint);
   return 0;
@@ -111,7 +127,7 @@ void setPicture(HWND box, const Bytes& fileBytes) {
   PictureBox* data = boxOf(box);
   if (!data) return;
   data->bytes = fileBytes;
-  data->bitmap = decodeBitmapFile(fileBytes, data->size);
+  data->bitmap = decodeBitmapFile(fileBytes, data->size, data->alpha);
   InvalidateRect(box, nullptr, FALSE);
 }
 

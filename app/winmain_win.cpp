@@ -19,7 +19,7 @@ void initialiseWindowing() {
 int runMessageLoop(HWND mainWindow) {
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    if (handleMainWindowKey(mainWindow, message)) continue;
+    if (handleWindowKey(mainWindow, message)) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }

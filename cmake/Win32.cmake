@@ -1,7 +1,7 @@
 # Win32 tree: the core, the Win32 layer, QuizAssistant.exe and the tests that run under Wine.
 set(QUIZ_WIN_LIBS
     user32 gdi32 comctl32 comdlg32 gdiplus ole32 oleaut32 uuid shell32 shlwapi wininet
-    dinput dxguid)
+    dinput dxguid msimg32)
 add_link_options(-static)
 # Every x86 processor the tool meets has SSE2; the line search uses it.
 add_compile_options(-msse2 -mfpmath=sse)

@@ -8,6 +8,7 @@
 namespace {
 
 constexpr char kAgent[] = "Mozilla/4.0 (compatible; MSIE 9.0; Windows NT 6.1)";
+constexpr DWORD kBulletinTimeoutMs = 5000;
 constexpr char kHeaders[] = "Accept: */*\r\nContent-Type: application/x-www-form-urlencoded";
 
 }  // namespace
@@ -16,6 +17,13 @@ Text postText(const Text& url, const Bytes& body) {
   const bool https = isHttpsUrl(url);
   InternetHandle internet(InternetOpenA(kAgent, INTERNET_OPEN_TYPE_DIRECT, "", "", 0));
   if (!internet) return {};
+  // Start-up waits for the bulletin: an endpoint that does not answer must not hold it
+  // for WinInet's default minutes.
+  DWORD timeout = kBulletinTimeoutMs;
+  for (DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT,
+                       INTERNET_OPTION_RECEIVE_TIMEOUT}) {
+    InternetSetOptionA(internet.get(), option, &timeout, sizeof timeout);
+  }
   Text host = hostOf(url);
   InternetHandle connection(InternetConnectA(internet.get(), host.c_str(),
                                              static_cast<INTERNET_PORT>(portOf(url)), "", "",

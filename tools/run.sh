@@ -19,22 +19,29 @@ if [ -z "${DISPLAY:-}" ]; then
   own_display=yes
 fi
 tool_pid=
-ocr_pid=
+stand_in_pids=()
 finish() {
   [ -n "$tool_pid" ] && kill "$tool_pid" 2>/dev/null
-  [ -n "$ocr_pid" ] && kill "$ocr_pid" 2>/dev/null
+  [ ${#stand_in_pids[@]} -gt 0 ] && kill "${stand_in_pids[@]}" 2>/dev/null
   wineserver -k 2>/dev/null || true
   xvfb_stop
 }
 trap finish EXIT
 
-# The screenshot search goes to the stand-in recognition service (Tesseract) on loopback.
-port_file=$(mktemp)
-python3 "$root/tools/stand_in_ocr.py" --port-file "$port_file" --lifetime 86400 &
-ocr_pid=$!
-for _ in $(seq 1 100); do [ -s "$port_file" ] && break; sleep 0.05; done
-export QUIZ_OCR_BASE_URL="http://127.0.0.1:$(cat "$port_file")"
-rm -f "$port_file"
+# The stand-ins on loopback: the recognition service (Tesseract) and the bulletin.
+start_stand_in() {  # VARIABLE SCRIPT ARGS...: starts it and sets VARIABLE to its port
+  local port_file
+  port_file=$(mktemp)
+  python3 "$root/tools/$2" --port-file "$port_file" --lifetime 86400 "${@:3}" >/dev/null &
+  stand_in_pids+=($!)
+  for _ in $(seq 1 100); do [ -s "$port_file" ] && break; sleep 0.05; done
+  printf -v "$1" '%s' "$(cat "$port_file")"
+  rm -f "$port_file"
+}
+start_stand_in ocr_port stand_in_ocr.py
+start_stand_in bulletin_port stand_in_http.py --file "$root/examples/bulletin.txt"
+export QUIZ_OCR_BASE_URL="http://127.0.0.1:$ocr_port"
+export QUIZ_BULLETIN_URL="http://127.0.0.1:$bulletin_port/bulletin"
 
 wine_prefix_ready
 wineserver -p 2>/dev/null

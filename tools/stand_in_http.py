@@ -12,13 +12,16 @@ Each request is read exactly as it arrives; the answer is chosen by the path:
   /big-headers    200 with a header block of more than 5000 bytes
   /cut            a Content-Length of 100, ten bytes, then the connection closes
   /slow           answers after --slow seconds
-  /file           200 with the bytes of --file
+  /file, /bulletin  200 with the bytes of --file
+  /files/NAME     200 with the bytes of the file NAME in --file-dir
 anything else     404.
 The server stops after --lifetime seconds or --max-requests requests, whichever comes
 first. It writes the port it listens on to --port-file.
 """
 
 import argparse
+import os
+import re
 import socket
 import threading
 import time
@@ -80,9 +83,16 @@ def answer(path, raw, options):
     if path == b"/slow":
         time.sleep(options.slow)
         return response(200, b"late", plain)
-    if path == b"/file" and options.file:
+    if path in (b"/file", b"/bulletin") and options.file:
         with open(options.file, "rb") as source:
             return response(200, source.read(), plain)
+    name = path[len(b"/files/"):].decode("ascii", "replace")
+    if path.startswith(b"/files/") and options.file_dir and re.fullmatch(r"[A-Za-z0-9._-]+", name):
+        try:
+            with open(os.path.join(options.file_dir, name), "rb") as source:
+                return response(200, source.read(), plain)
+        except OSError:
+            return response(404, b"no such file", plain)
     return response(404, b"unknown", plain)
 
 
@@ -139,6 +149,7 @@ def main():
     parser = common_options()
     parser.add_argument("--slow", type=float, default=5)
     parser.add_argument("--file")
+    parser.add_argument("--file-dir")
     run_server(parser.parse_args(), answer)
 
 

@@ -11,6 +11,7 @@ wine_env() {
   # Programs run here never reach outside services: unless a test points them at a
   # stand-in, they go to a closed port on loopback.
   export QUIZ_OCR_BASE_URL="${QUIZ_OCR_BASE_URL:-http://127.0.0.1:9}"
+  export QUIZ_BULLETIN_URL="${QUIZ_BULLETIN_URL:-http://127.0.0.1:9/bulletin}"
 }
 
 # Makes the prefix once and sets the virtual desktop that every process joins.

@@ -12,9 +12,13 @@ while [ $# -gt 0 ] && [ "$1" != "--" ]; do server_args+=("$1"); shift; done
 shift
 
 port_file=$(mktemp)
+# The HTTP stand-in also serves files a test writes into QUIZ_STAND_IN_FILES.
+files=$(mktemp -d)
+[ "$service" = http ] && server_args+=(--file-dir "$files")
+export QUIZ_STAND_IN_FILES=$files
 python3 "$here/stand_in_$service.py" --port-file "$port_file" --lifetime 600 "${server_args[@]}" &
 server=$!
-trap 'kill $server 2>/dev/null; wait $server 2>/dev/null; rm -f "$port_file"' EXIT
+trap 'kill $server 2>/dev/null; wait $server 2>/dev/null; rm -rf "$port_file" "$files"' EXIT
 for _ in $(seq 1 100); do
   [ -s "$port_file" ] && break
   sleep 0.05
