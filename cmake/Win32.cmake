@@ -44,7 +44,7 @@ foreach(test_source IN LISTS QUIZ_WIN_TESTS)
   get_filename_component(test_name ${test_source} NAME_WE)
   add_executable(${test_name} ${test_source})
   target_link_libraries(${test_name} PRIVATE quiz_win quiz_driver gtest gtest_main)
-  add_dependencies(${test_name} QuizAssistant QuizDriver)
+  add_dependencies(${test_name} QuizAssistant QuizDriver loader_fixture loader_fixture_refusing)
   if(test_name MATCHES "_net_test$")
     # Tests of the HTTP clients talk to the stand-in server on loopback.
     add_test(NAME win32.${test_name}
@@ -77,3 +77,21 @@ add_test(NAME win32.json_document_test.no_engine COMMAND json_document_test
 set_tests_properties(win32.json_document_test.no_engine PROPERTIES
                      ENVIRONMENT "QUIZ_NO_SCRIPT_ENGINE=1;WINEDLLOVERRIDES=msscript.ocx=d"
                      TIMEOUT 300)
+
+# Modules mapped by the in-memory loader are built without the C runtime: nothing in
+# them needs thread-local storage or start-up code the loader does not run.
+set(QUIZ_BARE_DLL_OPTIONS -nostdlib -nostartfiles -fno-exceptions -fno-rtti
+                          -fno-stack-protector -fno-asynchronous-unwind-tables)
+function(quiz_bare_dll name entry)
+  add_library(${name} SHARED ${ARGN})
+  set_target_properties(${name} PROPERTIES PREFIX "" RUNTIME_OUTPUT_DIRECTORY
+                                                     ${CMAKE_BINARY_DIR}/bin/modules)
+  target_compile_options(${name} PRIVATE ${QUIZ_BARE_DLL_OPTIONS})
+  target_link_options(${name} PRIVATE -nostdlib -Wl,-e,_${entry}@12 -Wl,--enable-stdcall-fixup)
+  target_link_libraries(${name} PRIVATE kernel32 user32 gdi32)
+endfunction()
+
+quiz_bare_dll(loader_fixture FixtureEntry tests/fixtures/loader_fixture.cpp
+              tests/fixtures/loader_fixture.def)
+quiz_bare_dll(loader_fixture_refusing RefusingEntry tests/fixtures/loader_fixture.cpp
+              tests/fixtures/loader_fixture.def)

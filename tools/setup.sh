@@ -12,7 +12,7 @@ packages=(
   wine wine32:i386
   xvfb xdotool x11-utils xclip imagemagick
   locales fonts-wqy-microhei
-  python3
+  python3 libz-mingw-w64
   tesseract-ocr tesseract-ocr-chi-sim
 )
 
