@@ -10,6 +10,7 @@
 #include "bulletin/bulletin.h"
 #include "search/bank_lines.h"
 #include "search/line_search.h"
+#include "skin/memory_module_win.h"
 
 struct AppState {
   Bank bank;  // bankText and the line index made from it
@@ -24,6 +25,7 @@ struct AppState {
     Bytes resource;
     std::int32_t hue = 0, saturation = 0, brightness = 0;
   } skinAttachment;
+  MemoryModule skinModule;
   // The capture overlay's drag state and the two corners of the rubber band.
   std::int32_t dragging = 0, pressX = 0, pressY = 0, moveX = 0, moveY = 0;
   Text bulletinUrl;

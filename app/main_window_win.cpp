@@ -10,6 +10,7 @@
 #include "app/secondary_windows_win.h"
 #include "recognition/access_token_win.h"
 #include "search/file_drop_target_win.h"
+#include "skin/skin_attachment_win.h"
 #include "search/clipboard_win.h"
 
 namespace {
@@ -23,6 +24,7 @@ MainWindow* mainOf(HWND window) {
 
 // The creation steps, in their order.
 void runCreationSteps(MainWindow& main) {
+  attachSkin(main.state);
   emptyClipboard();
   registerFileDrop(main.window, [&main](const Text& paths) { onBankDropped(main, paths); });
   setPicture(main.图片框_伸展, foldPicture(true));

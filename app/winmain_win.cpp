@@ -6,6 +6,7 @@
 
 #include "app/app_state_win.h"
 #include "app/main_window_win.h"
+#include "skin/skin_attachment_win.h"
 
 namespace {
 
@@ -31,6 +32,7 @@ int runMessageLoop(HWND mainWindow) {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   initialiseWindowing();
   AppState& state = createAppState();
+  loadSkinModule(state);
   HWND mainWindow = createMainWindow(instance, state);
   if (!mainWindow) return 0;
   return runMessageLoop(mainWindow);

@@ -5,6 +5,7 @@ include(GoogleTest)
 file(GLOB QUIZ_CORE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*_test.cpp)
 add_executable(core_tests ${QUIZ_CORE_TESTS})
 target_link_libraries(core_tests PRIVATE quiz_core GTest::gtest GTest::gtest_main)
+target_compile_definitions(core_tests PRIVATE QUIZ_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 gtest_discover_tests(core_tests DISCOVERY_TIMEOUT 60)
 
 # Benchmarks: built with the tree, run by hand (not tests).

@@ -36,6 +36,8 @@ target_link_libraries(QuizDriver PRIVATE quiz_driver)
 file(GLOB QUIZ_CORE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*_test.cpp)
 add_executable(core_tests ${QUIZ_CORE_TESTS})
 target_link_libraries(core_tests PRIVATE quiz_core gtest gtest_main)
+# Source files are read through Wine's Z: drive.
+target_compile_definitions(core_tests PRIVATE QUIZ_SOURCE_DIR="Z:${CMAKE_SOURCE_DIR}")
 add_test(NAME win32.core_tests COMMAND core_tests)
 
 # One Windows test program per file; end-to-end tests start the real tool.
@@ -95,3 +97,18 @@ quiz_bare_dll(loader_fixture FixtureEntry tests/fixtures/loader_fixture.cpp
               tests/fixtures/loader_fixture.def)
 quiz_bare_dll(loader_fixture_refusing RefusingEntry tests/fixtures/loader_fixture.cpp
               tests/fixtures/loader_fixture.def)
+
+# The skin library, and the tool carrying its image and the skin file in read-only data.
+quiz_bare_dll(skin_library SkinEntry ${CMAKE_SOURCE_DIR}/skin/library/skin_library.cpp
+              ${CMAKE_SOURCE_DIR}/skin/library/skin_library.def)
+target_include_directories(skin_library PRIVATE ${CMAKE_SOURCE_DIR})
+set(QUIZ_SKIN_DATA ${CMAKE_BINARY_DIR}/generated/skin_data.cpp)
+add_custom_command(
+  OUTPUT ${QUIZ_SKIN_DATA}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/generated
+  COMMAND python3 ${CMAKE_SOURCE_DIR}/tools/embed_bytes.py ${QUIZ_SKIN_DATA}
+          $<TARGET_FILE:skin_library> kSkinModuleImage
+          ${CMAKE_SOURCE_DIR}/skin/default.she kSkinResource
+  DEPENDS skin_library ${CMAKE_SOURCE_DIR}/skin/default.she ${CMAKE_SOURCE_DIR}/tools/embed_bytes.py
+  VERBATIM)
+target_sources(QuizAssistant PRIVATE ${QUIZ_SKIN_DATA})
