@@ -62,7 +62,8 @@ void createMainWindowControls(MainWindow& main) {
                                {206, 300, 58, 24});
   main.按钮_截图 = createButton(main, "截图检索", WS_VISIBLE | WS_DISABLED, kId按钮_截图,
                                 {282, 300, 58, 24});
-  main.公告 = createControl(main, "STATIC", "", WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, kId公告,
+  // No word wrap: a bulletin could send one enormous word, which wrapping handles slowly.
+  main.公告 = createControl(main, "STATIC", "", WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0, kId公告,
                             {5, 356, 237, 24});
   main.广告超级链接框 = createHyperlink(main.window, kId广告超级链接框, {245, 356, 112, 24}, false, "");
   SendMessageA(main.广告超级链接框, WM_SETFONT, reinterpret_cast<WPARAM>(main.font.get()), FALSE);

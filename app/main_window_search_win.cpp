@@ -23,7 +23,8 @@ constexpr char kBankUnreadableText[] = "题库文件无法读取：";
 // The results box shows the listing for the matches of the last search.
 void showListing(MainWindow& main) {
   int displayLines = textToInt(controlText(main.编辑框3));
-  main.state.resultText = composeListing(main.state.bank, main.state.matchList, displayLines);
+  main.state.resultText =
+      composeListing(main.state.bank, main.state.matchList, displayLines, kLongestShownLine);
   main.state.followIndex = displayLines;
   setControlText(main.编辑框2, main.state.resultText);
 }

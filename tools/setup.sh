@@ -7,7 +7,7 @@ sudo_cmd=""
 if [ "$(id -u)" -ne 0 ]; then sudo_cmd="sudo"; fi
 
 packages=(
-  cmake make g++ clang libgtest-dev libbenchmark-dev googletest
+  cmake make g++ clang libclang-rt-14-dev libgtest-dev libbenchmark-dev googletest
   g++-mingw-w64-i686-posix
   wine wine32:i386
   xvfb xdotool x11-utils xclip imagemagick

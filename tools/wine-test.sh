@@ -13,8 +13,12 @@ source "$here/wine-env.sh"
 wine_env "$prefix"
 
 mkdir -p "$(dirname "$prefix")"
+# Runs that share the prefix take turns. Only this script holds the lock: no program it
+# starts inherits it (9>&-), so a run that is killed lets the next one go on, and the
+# next one first ends whatever the killed run left in the prefix.
 exec 9>"$prefix.lock"
 flock 9
+wineserver -k 2>/dev/null 9>&- || true
 
 cleanup() {
   wineserver -k 2>/dev/null || true
@@ -24,14 +28,14 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-xvfb_start || exit 1
-wine_prefix_ready
+xvfb_start 9>&- || exit 1
+wine_prefix_ready 9>&-
 # Keeps the server up between the programs a test starts.
-wineserver -p 2>/dev/null
+wineserver -p 2>/dev/null 9>&-
 
 if [[ "$1" == *.sh ]]; then
-  bash "$@"
+  bash "$@" 9>&-
 else
-  wine "$@"
+  wine "$@" 9>&-
 fi
 exit $?

@@ -8,19 +8,24 @@
 #include <cstring>
 
 #include "base/com_object_win.h"
+#include "tests/driver/owners_win.h"
 #include "tests/driver/tool_driver_win.h"
 
 namespace {
 
-FORMATETC hdropFormat() { return {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL}; }
+FORMATETC hdropFormat() {
+  return {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+}
 
 // DROPFILES followed by the ANSI paths, each NUL-terminated, and a final NUL.
-HGLOBAL dropFilesBlock(const std::vector<Text>& paths) {
+UniqueGlobal dropFilesBlock(const std::vector<Text>& paths) {
   std::size_t size = sizeof(DROPFILES) + 1;
   for (const Text& path : paths) size += path.size() + 1;
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
-  if (!block) return nullptr;
-  auto* header = static_cast<DROPFILES*>(GlobalLock(block));
+  UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size));
+  if (!block) return block;
+  LockedGlobal locked(block.get());
+  if (!locked) return UniqueGlobal();
+  auto* header = locked.as<DROPFILES>();
   header->pFiles = sizeof(DROPFILES);
   header->fWide = FALSE;
   char* at = reinterpret_cast<char*>(header + 1);
@@ -28,7 +33,6 @@ HGLOBAL dropFilesBlock(const std::vector<Text>& paths) {
     std::memcpy(at, path.c_str(), path.size() + 1);
     at += path.size() + 1;
   }
-  GlobalUnlock(block);
   return block;
 }
 
@@ -38,10 +42,12 @@ class FilesDataObject final : public ComObject<IDataObject> {
 
   HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override {
     if (QueryGetData(format) != S_OK) return DV_E_FORMATETC;
+    UniqueGlobal block = dropFilesBlock(paths_);
+    if (!block) return E_OUTOFMEMORY;
     medium->tymed = TYMED_HGLOBAL;
-    medium->hGlobal = dropFilesBlock(paths_);  // a fresh block: the receiver frees it
+    medium->hGlobal = block.take();  // a fresh block each time: the receiver frees it
     medium->pUnkForRelease = nullptr;
-    return medium->hGlobal ? S_OK : E_OUTOFMEMORY;
+    return S_OK;
   }
   HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* format) override {
@@ -82,9 +88,7 @@ class CursorDropSource final : public ComObject<IDropSource> {
     SetCursorPos(target_.x, target_.y);
     return ++polls_ < kPollsBeforeDrop ? S_OK : DRAGDROP_S_DROP;
   }
-  HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override {
-    return DRAGDROP_S_USEDEFAULTCURSORS;
-  }
+  HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
 
  private:
   static constexpr int kPollsBeforeDrop = 8;
@@ -95,9 +99,9 @@ class CursorDropSource final : public ComObject<IDropSource> {
 }  // namespace
 
 bool dropFiles(HWND target, const std::vector<Text>& paths) {
-  OleInitialize(nullptr);
+  OleScope ole;
   RECT rect;
-  GetWindowRect(target, &rect);
+  if (!ole || !GetWindowRect(target, &rect)) return false;
   POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
   SetCursorPos(centre.x, centre.y);
   ComPtr<IDataObject> data(new FilesDataObject(paths));
@@ -105,4 +109,13 @@ bool dropFiles(HWND target, const std::vector<Text>& paths) {
   DWORD effect = DROPEFFECT_NONE;
   HRESULT result = DoDragDrop(data.get(), source.get(), DROPEFFECT_COPY, &effect);
   return result == DRAGDROP_S_DROP && effect != DROPEFFECT_NONE;
+}
+
+Text hostPathToWindows(const Text& path) {
+  if (path.empty() || path[0] != '/') return path;
+  Text windows = "Z:" + path;
+  for (char& c : windows) {
+    if (c == '/') c = '\\';
+  }
+  return windows;
 }

@@ -1,43 +1,71 @@
-// QuizDriver.exe: drives the running tool from a shell script (under Wine).
-//
-//   QuizDriver [--title TITLE] COMMAND ARGS...
-//   wait-window [TIMEOUT_MS]        waits until the tool's window is there
-//   get-text L T W H                prints the text of the control at that place
-//   type-text L T W H TEXT          replaces an edit box's text as typing would
-//   click L T W H                   clicks the button at that place
-//   post-click L T W H              the same without waiting for the click's handler
-//   state L T W H                   prints "enabled|disabled visible|hidden"
-//   window-size                     prints the outer width and height
-//   window-state                    prints "enabled|disabled visible|hidden" of the window
-//   show-text X Y W H TEXT          shows TEXT large in a window of its own at that screen
-//                                   place, until the process is ended
-//   close                           closes the tool's window
-//   drop PATH...                    drops the files (Unix or Windows paths) on the window
-//   get-clipboard | set-clipboard TEXT | empty-clipboard
-//   edit-line-span TITLE_PART LINE  screen points of the start and end of a line in the
-//                                   edit box of the window whose title holds TITLE_PART
-//   foreground TITLE_PART           brings that window to the front
-// Exit code 0 on success; a message on stderr otherwise.
+// QuizDriver.exe: drives the running tool from a shell script (under Wine). Arguments
+// arrive in the ANSI code page (GBK); text is printed as raw GBK bytes and one "\n".
+
+#include <fcntl.h>
+#include <io.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <string>
-#include <vector>
 
-#include "search/clipboard_win.h"
 #include "tests/driver/tool_driver_win.h"
 
 namespace {
+
+constexpr char kUsage[] =
+    "usage: QuizDriver [--title TITLE] COMMAND ARGS...\n"
+    "  wait-window [TITLE] [TIMEOUT_MS]  waits until the window is there\n"
+    "  get-text L T W H                  prints the text of the control at that client place\n"
+    "  type-text L T W H TEXT            replaces an edit box's text as typing would\n"
+    "  set-text L T W H TEXT             sets a control's text (WM_SETTEXT)\n"
+    "  click L T W H                     clicks the button (BM_CLICK), waiting for its handler\n"
+    "  post-click L T W H                the same without waiting\n"
+    "  mouse-click L T W H               presses and releases the mouse on the control\n"
+    "  enabled L T W H | visible L T W H prints yes or no\n"
+    "  state L T W H | window-state      prints \"enabled|disabled visible|hidden\"\n"
+    "  window-size                       prints the window's outer width and height\n"
+    "  close                             closes the window\n"
+    "  drop PATH...                      drops the files (Unix or Windows paths) on the window\n"
+    "  get-clipboard | set-clipboard TEXT | empty-clipboard\n"
+    "  edit-line-span TITLE_PART LINE    screen points inside the first and last characters\n"
+    "                                    of a line of the edit box of the window whose title\n"
+    "                                    holds TITLE_PART\n"
+    "  foreground TITLE_PART             brings that window to the front\n"
+    "  show-text X Y W H TEXT            shows TEXT large at that screen place until ended\n"
+    "  env NAME                          prints an environment variable as programs see it\n";
+
+constexpr DWORD kFindTimeoutMs = 5000;
 
 int fail(const char* message) {
   std::fprintf(stderr, "QuizDriver: %s\n", message);
   return 1;
 }
 
-void print(const Text& text) {
+int usageError(const char* message) {
+  fail(message);
+  std::fputs(kUsage, stderr);
+  return 2;
+}
+
+int print(const Text& text) {
   std::fwrite(text.data(), 1, text.size(), stdout);
-  std::fputs("\n", stdout);
+  std::fputc('\n', stdout);
+  return 0;
+}
+
+std::optional<int> number(const Text& text) {
+  char* end = nullptr;
+  long value = std::strtol(text.c_str(), &end, 10);
+  if (text.empty() || *end != '\0') return std::nullopt;
+  return static_cast<int>(value);
+}
+
+// A place given as four numbers starting at args[first].
+std::optional<ClientPlace> placeIn(const std::vector<Text>& args, std::size_t first) {
+  std::optional<int> left = number(args[first]), top = number(args[first + 1]),
+                     width = number(args[first + 2]), height = number(args[first + 3]);
+  if (!left || !top || !width || !height) return std::nullopt;
+  return ClientPlace{*left, *top, *width, *height};
 }
 
 struct TitlePart {
@@ -47,143 +75,181 @@ struct TitlePart {
 
 BOOL CALLBACK matchTitlePart(HWND window, LPARAM parameter) {
   auto* search = reinterpret_cast<TitlePart*>(parameter);
-  char title[512] = {};
-  GetWindowTextA(window, title, sizeof title);
-  if (IsWindowVisible(window) && std::strstr(title, search->part)) {
-    search->found = window;
-    return FALSE;
+  if (!IsWindowVisible(window) || !std::strstr(windowText(window).c_str(), search->part)) {
+    return TRUE;
   }
-  return TRUE;
+  search->found = window;
+  return FALSE;
 }
 
-HWND windowWithTitlePart(const char* part) {
-  TitlePart search{part, nullptr};
+HWND windowWithTitlePart(const Text& part) {
+  TitlePart search{part.c_str(), nullptr};
   EnumWindows(matchTitlePart, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
-int editLineSpan(const char* titlePart, int line) {
-  HWND window = windowWithTitlePart(titlePart);
+const char* stateWords(HWND window) {
+  if (isEnabled(window)) return isVisible(window) ? "enabled visible" : "enabled hidden";
+  return isVisible(window) ? "disabled visible" : "disabled hidden";
+}
+
+// What a command works on: args are those after the command's name, and after the
+// control's place for commands on a control.
+struct Call {
+  const Text& title;
+  std::vector<Text> args;
+  HWND top;
+  HWND control;
+};
+
+// wait-window [TITLE] [TIMEOUT_MS]: a lone number is the timeout.
+int waitWindow(const Call& call) {
+  std::optional<int> timeout = call.args.empty() ? std::nullopt : number(call.args.back());
+  if (call.args.size() == 2 && !timeout) return usageError("the timeout is not a number");
+  bool titled = call.args.size() == 2 || (call.args.size() == 1 && !timeout);
+  HWND found = findTopWindow(titled ? call.args.front() : call.title,
+                             timeout ? static_cast<DWORD>(*timeout) : kFindTimeoutMs);
+  return found ? 0 : fail("the window is not there");
+}
+
+int editLineSpanOf(const Call& call) {
+  HWND window = windowWithTitlePart(call.args[0]);
   if (!window) return fail("no window with that title");
   HWND edit = FindWindowExA(window, nullptr, "Edit", nullptr);
   if (!edit) return fail("that window has no edit box");
-  LRESULT first = SendMessageA(edit, EM_LINEINDEX, line - 1, 0);
-  if (first < 0) return fail("no such line");
-  LRESULT length = SendMessageA(edit, EM_LINELENGTH, first, 0);
-  if (length <= 0) return fail("the line is empty");
-  LRESULT start = SendMessageA(edit, EM_POSFROMCHAR, first, 0);
-  LRESULT end = SendMessageA(edit, EM_POSFROMCHAR, first + length - 1, 0);
-  POINT from{static_cast<short>(LOWORD(start)), static_cast<short>(HIWORD(start))};
-  POINT to{static_cast<short>(LOWORD(end)), static_cast<short>(HIWORD(end))};
-  ClientToScreen(edit, &from);
-  ClientToScreen(edit, &to);
-  // Points inside the first and last characters.
-  std::printf("%ld %ld %ld %ld\n", from.x + 1, from.y + 5, to.x + 6, to.y + 5);
+  std::optional<int> line = number(call.args[1]);
+  auto span = line ? editLineSpan(edit, *line) : std::nullopt;
+  if (!span) return fail("no such line, or it is empty");
+  std::printf("%ld %ld %ld %ld\n", span->first.x, span->first.y, span->second.x, span->second.y);
   return 0;
 }
 
-LRESULT CALLBACK textWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message != WM_PAINT) return DefWindowProcA(window, message, wParam, lParam);
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(window, &paint);
-  RECT client;
-  GetClientRect(window, &client);
-  FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  HFONT font = CreateFontA(-40, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, 0, 0,
-                           ANTIALIASED_QUALITY, 0, "宋体");
-  HGDIOBJ previous = SelectObject(dc, font);
-  char text[512] = {};
-  GetWindowTextA(window, text, sizeof text);
-  DrawTextA(dc, text, -1, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-  SelectObject(dc, previous);
-  DeleteObject(font);
-  EndPaint(window, &paint);
-  return 0;
-}
-
-// A borderless window showing the text large, for the screenshot search to read.
-int showText(const ClientPlace& place, const Text& text) {
-  WNDCLASSA windowClass{};
-  windowClass.lpfnWndProc = textWindowProc;
-  windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.lpszClassName = "QuizDriverText";
-  RegisterClassA(&windowClass);
-  HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, "QuizDriverText", text.c_str(), WS_POPUP | WS_VISIBLE,
-                                place.left, place.top, place.width, place.height, nullptr, nullptr,
-                                windowClass.hInstance, nullptr);
+int showText(const Call& call) {
+  std::optional<ClientPlace> place = placeIn(call.args, 0);
+  if (!place) return fail("the screen place is not four numbers");
+  UniqueWindow window = openTextWindow(*place, call.args[4]);
   if (!window) return fail("cannot open the text window");
-  std::puts("shown");
+  print("shown");
   std::fflush(stdout);
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
   return 0;
 }
 
+int printEnvironment(const Call& call) {
+  // Wine's GetEnvironmentVariableA cuts GBK values short (to their length in
+  // characters); the C runtime's copy of the environment is whole.
+  const char* value = std::getenv(call.args[0].c_str());
+  return value ? print(value) : fail("no such variable");
+}
+
+int drop(const Call& call) {
+  std::vector<Text> paths;
+  for (const Text& path : call.args) paths.push_back(hostPathToWindows(path));
+  return dropFiles(call.top, paths) ? 0 : fail("the drop was not accepted");
+}
+
+int windowSize(const Call& call) {
+  RECT rect;
+  GetWindowRect(call.top, &rect);
+  std::printf("%ld %ld\n", rect.right - rect.left, rect.bottom - rect.top);
+  return 0;
+}
+
+enum class Target { kNone, kWindow, kControl };
+
+struct Command {
+  const char* name;
+  Target target;
+  std::size_t minArgs, maxArgs;  // besides a control's place
+  int (*run)(const Call&);
+};
+
+constexpr std::size_t kMany = 1000;
+
+constexpr Command kCommands[] = {
+    {"wait-window", Target::kNone, 0, 2, waitWindow},
+    {"get-clipboard", Target::kNone, 0, 0, [](const Call&) { return print(readClipboard()); }},
+    {"set-clipboard", Target::kNone, 1, 1,
+     [](const Call& call) { return writeClipboard(call.args[0]) ? 0 : fail("clipboard busy"); }},
+    {"empty-clipboard", Target::kNone, 0, 0,
+     [](const Call&) { return clearClipboard() ? 0 : fail("clipboard busy"); }},
+    {"edit-line-span", Target::kNone, 2, 2, editLineSpanOf},
+    {"foreground", Target::kNone, 1, 1,
+     [](const Call& call) {
+       HWND window = windowWithTitlePart(call.args[0]);
+       return window && SetForegroundWindow(window) ? 0 : fail("cannot bring it to the front");
+     }},
+    {"show-text", Target::kNone, 5, 5, showText},
+    {"env", Target::kNone, 1, 1, printEnvironment},
+    {"close", Target::kWindow, 0, 0,
+     [](const Call& call) {
+       return PostMessageA(call.top, WM_CLOSE, 0, 0) ? 0 : fail("cannot close");
+     }},
+    {"window-state", Target::kWindow, 0, 0,
+     [](const Call& call) { return print(stateWords(call.top)); }},
+    {"window-size", Target::kWindow, 0, 0, windowSize},
+    {"drop", Target::kWindow, 1, kMany, drop},
+    {"get-text", Target::kControl, 0, 0,
+     [](const Call& call) { return print(windowText(call.control)); }},
+    {"type-text", Target::kControl, 1, 1,
+     [](const Call& call) { return typeText(call.control, call.args[0]), 0; }},
+    {"set-text", Target::kControl, 1, 1,
+     [](const Call& call) { return setText(call.control, call.args[0]), 0; }},
+    {"click", Target::kControl, 0, 0,
+     [](const Call& call) { return clickButton(call.control), 0; }},
+    {"post-click", Target::kControl, 0, 0,
+     [](const Call& call) {
+       return PostMessageA(call.control, BM_CLICK, 0, 0) ? 0 : fail("cannot post");
+     }},
+    {"mouse-click", Target::kControl, 0, 0,
+     [](const Call& call) { return clickWithMouse(call.control) ? 0 : fail("cannot click"); }},
+    {"state", Target::kControl, 0, 0,
+     [](const Call& call) { return print(stateWords(call.control)); }},
+    {"enabled", Target::kControl, 0, 0,
+     [](const Call& call) { return print(isEnabled(call.control) ? "yes" : "no"); }},
+    {"visible", Target::kControl, 0, 0,
+     [](const Call& call) { return print(isVisible(call.control) ? "yes" : "no"); }},
+};
+
 int run(const Text& title, const std::vector<Text>& args) {
-  const Text& command = args[0];
-  if (command == "get-clipboard") return print(clipboardText()), 0;
-  if (command == "set-clipboard" && args.size() == 2) return setClipboardText(args[1]) ? 0 : fail("clipboard busy");
-  if (command == "empty-clipboard") return emptyClipboard() ? 0 : fail("clipboard busy");
-  if (command == "edit-line-span" && args.size() == 3) return editLineSpan(args[1].c_str(), std::atoi(args[2].c_str()));
-  if (command == "foreground" && args.size() == 2) {
-    HWND window = windowWithTitlePart(args[1].c_str());
-    return window && SetForegroundWindow(window) ? 0 : fail("cannot bring it to the front");
+  const Command* command = nullptr;
+  for (const Command& candidate : kCommands) {
+    if (args[0] == candidate.name) command = &candidate;
   }
+  if (!command) return usageError("unknown command");
+  Call call{title, std::vector<Text>(args.begin() + 1, args.end()), nullptr, nullptr};
+  std::size_t placeArgs = command->target == Target::kControl ? 4 : 0;
+  if (call.args.size() < command->minArgs + placeArgs ||
+      call.args.size() > command->maxArgs + placeArgs) {
+    return usageError("wrong number of arguments");
+  }
+  if (command->target == Target::kNone) return command->run(call);
 
-  if (command == "show-text" && args.size() == 6) {
-    return showText({std::atoi(args[1].c_str()), std::atoi(args[2].c_str()),
-                     std::atoi(args[3].c_str()), std::atoi(args[4].c_str())},
-                    args[5]);
+  call.top = findTopWindow(title, kFindTimeoutMs);
+  if (!call.top) return fail("the window is not there");
+  if (command->target == Target::kControl) {
+    std::optional<ClientPlace> place = placeIn(call.args, 0);
+    if (!place) return fail("a control is named by its client place: L T W H");
+    call.control = controlAt(call.top, *place);
+    if (!call.control) return fail("no control at that place");
+    call.args.erase(call.args.begin(), call.args.begin() + 4);
   }
-
-  DWORD timeout = command == "wait-window" && args.size() == 2 ? std::atoi(args[1].c_str()) : 5000;
-  HWND top = findTopWindow(title, timeout);
-  if (!top) return fail("the tool's window is not there");
-  if (command == "wait-window") return 0;
-  if (command == "close") return PostMessageA(top, WM_CLOSE, 0, 0) ? 0 : fail("cannot close");
-  if (command == "window-state") {
-    std::printf("%s %s\n", IsWindowEnabled(top) ? "enabled" : "disabled",
-                IsWindowVisible(top) ? "visible" : "hidden");
-    return 0;
-  }
-  if (command == "window-size") {
-    RECT rect;
-    GetWindowRect(top, &rect);
-    std::printf("%ld %ld\n", rect.right - rect.left, rect.bottom - rect.top);
-    return 0;
-  }
-  if (command == "drop" && args.size() >= 2) {
-    std::vector<Text> paths;
-    for (std::size_t i = 1; i < args.size(); ++i) paths.push_back(hostPathToWindows(args[i]));
-    return dropFiles(top, paths) ? 0 : fail("the drop was not accepted");
-  }
-
-  if (args.size() < 5) return fail("a control is named by its client place: L T W H");
-  ClientPlace place{std::atoi(args[1].c_str()), std::atoi(args[2].c_str()),
-                    std::atoi(args[3].c_str()), std::atoi(args[4].c_str())};
-  HWND control = controlAt(top, place);
-  if (!control) return fail("no control at that place");
-  if (command == "get-text") return print(windowText(control)), 0;
-  if (command == "type-text" && args.size() == 6) return typeText(control, args[5]), 0;
-  if (command == "click") return clickButton(control), 0;
-  if (command == "post-click") return PostMessageA(control, BM_CLICK, 0, 0) ? 0 : fail("cannot post");
-  if (command == "state") {
-    std::printf("%s %s\n", IsWindowEnabled(control) ? "enabled" : "disabled",
-                IsWindowVisible(control) ? "visible" : "hidden");
-    return 0;
-  }
-  return fail("unknown command");
+  return command->run(call);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Text goes out byte for byte: no "\r" before each "\n".
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
   std::vector<Text> args(argv + 1, argv + argc);
   Text title = kToolTitle;
   if (args.size() >= 2 && args[0] == "--title") {
     title = args[1];
     args.erase(args.begin(), args.begin() + 2);
   }
-  if (args.empty()) return fail("usage: QuizDriver [--title TITLE] COMMAND ARGS...");
+  if (args.empty()) return usageError("no command");
   return run(title, args);
 }

@@ -1,24 +1,16 @@
-#include "tests/driver/tool_driver_win.h"
+#include "tests/driver/process_launch_win.h"
 
-Text programFolder() {
-  char path[MAX_PATH];
-  DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  Text folder(path, length);
-  return folder.substr(0, folder.find_last_of('\\') + 1);
+std::optional<ToolProcess> ToolProcess::start(const std::vector<Text>& args,
+                                              const Environment& additions) {
+  return startProgram("QuizAssistant.exe", args, additions);
 }
 
-std::optional<ToolProcess> ToolProcess::start(const Text& commandLineTail) {
-  Text exe = programFolder() + "QuizAssistant.exe";
-  Text commandLine = "\"" + exe + "\"" + (commandLineTail.empty() ? "" : " " + commandLineTail);
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      nullptr, &startup, &process)) {
-    return std::nullopt;
-  }
-  CloseHandle(process.hThread);
-  return ToolProcess(UniqueHandle(process.hProcess), process.dwProcessId);
+std::optional<ToolProcess> ToolProcess::startProgram(const Text& exeName,
+                                                     const std::vector<Text>& args,
+                                                     const Environment& additions) {
+  std::optional<LaunchedProgram> launched = launchProgram(exeName, args, additions);
+  if (!launched) return std::nullopt;
+  return ToolProcess(std::move(launched->process), launched->id);
 }
 
 ToolProcess::~ToolProcess() {

@@ -63,4 +63,15 @@ TEST(ComposeListingTest, StopsAtFirstEmptyEntry) {
             joinLines({"相关内容如下：", "b", kDivider}));
 }
 
+TEST(ComposeListingTest, LongLinesAreCutOnACharacterStart) {
+  MatchList matches{1};
+  EXPECT_EQ(composeListing(bankOf("abcdef\r\nxyz"), matches, 2, 4),
+            joinLines({"相关内容如下：", "abcd", "xyz", kDivider}));
+  // 题 is two bytes: a cut inside it leaves it out whole.
+  EXPECT_EQ(composeListing(bankOf("a题库"), matches, 1, 4),
+            joinLines({"相关内容如下：", "a题", kDivider}));
+  EXPECT_EQ(composeListing(bankOf("a题库"), matches, 1, 2),
+            joinLines({"相关内容如下：", "a", kDivider}));
+}
+
 }  // namespace

@@ -79,6 +79,36 @@ TEST_F(BulletinTest, AnotherVersionOpensTheUpdateWindowAndClosingItEndsTheTool) 
   EXPECT_EQ(tool_->waitForExit(10000), std::optional<DWORD>(0));
 }
 
+TEST_F(BulletinTest, InvalidUtf8IsNoBulletin) {
+  const char* files = std::getenv("QUIZ_STAND_IN_FILES");
+  const char* port = std::getenv("QUIZ_STAND_IN_PORT");
+  ASSERT_TRUE(files && port);
+  Text path = hostPathToWindows(Text(files) + "/invalid.txt");
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  const char bytes[] = "<\xE5\x85\xAC\xE5\x91\x8A\xE5\xBC\x80\xE5\xA7\x8B>x\xFF<";
+  DWORD written = 0;
+  WriteFile(file, bytes, sizeof bytes - 1, &written, nullptr);
+  CloseHandle(file);
+  startAt(Text("http://127.0.0.1:") + port + "/files/invalid.txt");
+  EXPECT_EQ(windowText(control(k广告超级链接框)), "请点击留言");
+  EXPECT_EQ(windowText(control(k公告)), "");
+}
+
+TEST_F(BulletinTest, EnormousFieldsAndOddLinks) {
+  Text notice(200000, 'n');
+  startWith("<公告开始>" + notice + "<公告结束><广告标题开始>看这里<广告标题结束>"
+            "<广告链接开始>file:///C:/Windows/system32/calc.exe<广告链接结束>");
+  EXPECT_EQ(windowText(control(k公告)), notice);
+  EXPECT_EQ(windowText(control(k广告超级链接框)), "看这里");
+  // A click on a link that is no web address opens nothing, and the tool goes on.
+  HWND link = control(k广告超级链接框);
+  PostMessageA(link, WM_LBUTTONUP, 0, 0);
+  Sleep(300);
+  EXPECT_FALSE(tool_->waitForExit(0));
+  EXPECT_EQ(windowText(control(k公告)), notice);
+}
+
 TEST_F(BulletinTest, NoServerShowsTheFeedbackLink) {
   startAt("http://127.0.0.1:9/bulletin");
   HWND link = control(k广告超级链接框);
