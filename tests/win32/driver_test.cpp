@@ -314,14 +314,6 @@ TEST_F(DriverTest, PlaceOfAGrandchildIsInItsParentsClientArea) {
   EXPECT_EQ(placeOf(target_.grandchild()), kGrandchildPlace);
 }
 
-TEST_F(DriverTest, TellsEnabledAndVisibleControls) {
-  EXPECT_TRUE(isEnabled(child(Child::kButton)) && isVisible(child(Child::kButton)));
-  EXPECT_FALSE(isEnabled(child(Child::kDisabled)));
-  EXPECT_TRUE(isVisible(child(Child::kDisabled)));
-  EXPECT_TRUE(isEnabled(child(Child::kHidden)));
-  EXPECT_FALSE(isVisible(child(Child::kHidden)));
-}
-
 // Text and clicks.
 
 struct TextCase {
