@@ -18,7 +18,7 @@ done
 
 # Every fuzz target for a short, bounded time (tools/fuzz.sh runs them longer by hand).
 echo "== fuzz targets"
-"$root/tools/fuzz.sh" "${QUIZ_FUZZ_SECONDS:-10}" || status=1
+QUIZ_FUZZ_SEED=${QUIZ_FUZZ_SEED:-1} "$root/tools/fuzz.sh" "${QUIZ_FUZZ_SECONDS:-10}" || status=1
 
 # One closing line over the trees, from ctest's own summaries.
 read -r total failed < <(sed -n 's/.* \([0-9]\+\) tests failed out of \([0-9]\+\).*/\2 \1/p' "$log" |
