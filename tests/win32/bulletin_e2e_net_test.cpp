@@ -9,6 +9,7 @@
 
 #include "base/code_pages.h"
 #include "tests/driver/tool_driver_win.h"
+#include "tests/support/test_files_win.h"
 #include "tests/support/tool_places_win.h"
 
 namespace {
@@ -22,12 +23,7 @@ class BulletinTest : public testing::Test {
     ASSERT_TRUE(files && port);
     Text name = "bulletin-" + std::to_string(GetTickCount()) + ".txt";
     Text path = hostPathToWindows(Text(files) + "/" + name);
-    Text utf8 = toUtf8(bulletin);
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    WriteFile(file, utf8.data(), static_cast<DWORD>(utf8.size()), &written, nullptr);
-    CloseHandle(file);
+    ASSERT_TRUE(writeTestFile(path, toUtf8(bulletin)));
     startAt(Text("http://127.0.0.1:") + port + "/files/" + name);
   }
   void startAt(const Text& url) {
@@ -84,12 +80,7 @@ TEST_F(BulletinTest, InvalidUtf8IsNoBulletin) {
   const char* port = std::getenv("QUIZ_STAND_IN_PORT");
   ASSERT_TRUE(files && port);
   Text path = hostPathToWindows(Text(files) + "/invalid.txt");
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  const char bytes[] = "<\xE5\x85\xAC\xE5\x91\x8A\xE5\xBC\x80\xE5\xA7\x8B>x\xFF<";
-  DWORD written = 0;
-  WriteFile(file, bytes, sizeof bytes - 1, &written, nullptr);
-  CloseHandle(file);
+  ASSERT_TRUE(writeTestFile(path, "<\xE5\x85\xAC\xE5\x91\x8A\xE5\xBC\x80\xE5\xA7\x8B>x\xFF<"));
   startAt(Text("http://127.0.0.1:") + port + "/files/invalid.txt");
   EXPECT_EQ(windowText(control(k广告超级链接框)), "请点击留言");
   EXPECT_EQ(windowText(control(k公告)), "");

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/driver/tool_driver_win.h"
+#include "tests/support/test_files_win.h"
 #include "tests/support/tool_places_win.h"
 
 namespace {
@@ -18,9 +19,7 @@ class HostileBankTest : public testing::Test {
     ASSERT_TRUE(tool_);
     window_ = tool_->waitForMainWindow();
     ASSERT_NE(window_, nullptr);
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    folder_ = folder;
+    folder_ = temporaryFolder();
   }
   void TearDown() override {
     for (const Text& path : files_) DeleteFileA(path.c_str());
@@ -28,11 +27,7 @@ class HostileBankTest : public testing::Test {
 
   Text write(const Text& name, const Text& bytes) {
     Text path = folder_ + name;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
+    EXPECT_TRUE(writeTestFile(path, bytes)) << path;
     files_.push_back(path);
     return path;
   }

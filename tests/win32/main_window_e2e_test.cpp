@@ -6,6 +6,7 @@
 
 #include "search/clipboard_win.h"
 #include "tests/driver/tool_driver_win.h"
+#include "tests/support/test_files_win.h"
 #include "tests/support/tool_places_win.h"
 
 namespace {
@@ -22,9 +23,7 @@ Text joinLines(std::initializer_list<Text> lines) {
 class MainWindowTest : public testing::Test {
  protected:
   void SetUp() override {
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    folder_ = folder;
+    folder_ = temporaryFolder();
     setClipboardText("copied before the start");
     tool_ = ToolProcess::start();
     ASSERT_TRUE(tool_);
@@ -45,11 +44,7 @@ class MainWindowTest : public testing::Test {
 
   Text writeBank(const char* name, const Text& bytes) {
     Text path = folder_ + name;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
+    EXPECT_TRUE(writeTestFile(path, bytes)) << path;
     files_.push_back(path);
     return path;
   }

@@ -7,6 +7,7 @@
 
 #include "search/clipboard_win.h"
 #include "tests/driver/tool_driver_win.h"
+#include "tests/support/test_files_win.h"
 #include "tests/support/tool_places_win.h"
 
 namespace {
@@ -30,15 +31,8 @@ class SearchModesTest : public testing::Test {
     window_ = tool_->waitForMainWindow();
     ASSERT_NE(window_, nullptr);
     resultsBox_ = control(k编辑框2);  // found once: its height changes with the mode
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    bank_ = Text(folder) + "modes.txt";
-    HANDLE file = CreateFileA(bank_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    const Text bytes = "题目甲在这里\r\n答案甲\r\n";
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
+    bank_ = temporaryFolder() + "modes.txt";
+    ASSERT_TRUE(writeTestFile(bank_, "题目甲在这里\r\n答案甲\r\n"));
     ASSERT_TRUE(dropFiles(window_, {bank_}));
   }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/driver/tool_driver_win.h"
+#include "tests/support/test_files_win.h"
 #include "tests/support/tool_places_win.h"
 
 namespace {
@@ -40,14 +41,8 @@ TEST(SkinTest, WindowsAreDrawnWithTheSkinColours) {
 }
 
 TEST(SkinTest, BrokenModuleLeavesTheSystemLook) {
-  char folder[MAX_PATH];
-  GetTempPathA(MAX_PATH, folder);
-  Text broken = Text(folder) + "broken-skin.dll";
-  HANDLE file = CreateFileA(broken.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  DWORD written = 0;
-  WriteFile(file, "MZ broken", 9, &written, nullptr);
-  CloseHandle(file);
+  Text broken = temporaryFolder() + "broken-skin.dll";
+  ASSERT_TRUE(writeTestFile(broken, "MZ broken"));
   std::optional<ToolProcess> tool;
   HWND window = startTool(tool, broken.c_str());
   ASSERT_NE(window, nullptr);
